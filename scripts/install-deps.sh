@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs everything building and testing need from Debian's packages. Safe to run again.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config git
+  mingw-w64 g++-mingw-w64-i686-posix
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  libsimpleini-dev libsdl2-dev libpng-dev libcairo2-dev
+  wine wine32 xvfb xdotool x11-utils imagemagick util-linux
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  # A package of another architecture is named with its suffix by dpkg-query.
+  name=$p
+  [ "$p" = wine32 ] && name=wine32:i386
+  dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
