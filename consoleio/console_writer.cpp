@@ -1,19 +1,10 @@
 #include "consoleio/console_writer.h"
 
 #include <cstdio>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace consoleio {
 
-StdoutWriter::StdoutWriter() {
-#ifdef _WIN32
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
-
+// Text mode, as printf would: on Windows each "\n" reaches a file or pipe as "\r\n".
 void StdoutWriter::Write(std::string_view text) {
   std::fwrite(text.data(), 1, text.size(), stdout);
   std::fflush(stdout);

@@ -11,9 +11,8 @@ struct ConsoleWriter {
   virtual void Write(std::string_view text) = 0;
 };
 
-// Writes to standard output unchanged (binary mode on Windows: "\n" stays one byte).
+// Writes to standard output.
 struct StdoutWriter : ConsoleWriter {
-  StdoutWriter();
   void Write(std::string_view text) override;
 };
 
