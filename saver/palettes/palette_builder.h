@@ -20,7 +20,6 @@ int BackgroundCount();
 GdiHandle MakeStandardPalette(DrawingSurface& surface);
 GdiHandle MakeRainbowPalette(DrawingSurface& surface);
 GdiHandle MakePastelPalette(DrawingSurface& surface);
-void FillBackgroundRamp(DrawingSurface& surface, GdiHandle palette, int count, int first,
-                        int tone);
+void FillBackgroundRamp(DrawingSurface& surface, GdiHandle palette, int count, int first, int tone);
 
 }  // namespace verdant
