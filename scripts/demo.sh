@@ -11,7 +11,25 @@ trap '"$here/wine-run.sh" --shutdown' EXIT
 for prog in "$bin"/dockhand.exe; do
   [ -x "$prog" ] || { echo "demo: $prog is not built" >&2; exit 1; }
 done
+
+# Runs a program under Wine, echoing its command line, output and exit code.
+show() {
+  echo "\$ $*"
+  local rc=0
+  "$here/wine-run.sh" "$@" | tr -d '\r' || rc=$?
+  echo "(exit code $rc)"
+  echo
+}
+
+service=DemoService
+key="HKLM\\System\\CurrentControlSet\\Services\\$service"
 echo "== dockhand installs a service =="
-"$here/wine-run.sh" "$bin/dockhand.exe" DemoService 'C:\demo\service.exe' || true
+show "$bin/dockhand.exe" "$service" 'C:\demo\service.exe'
+echo "== the service control manager's entry for it =="
+show reg query "$key"
+echo "== installing the same name again fails =="
+show "$bin/dockhand.exe" "$service" 'C:\demo\service.exe'
 echo "== dockhand removes it =="
-"$here/wine-run.sh" "$bin/dockhand.exe" DemoService /r || true
+show "$bin/dockhand.exe" "$service" /r
+echo "== removing it again finds no such service =="
+show "$bin/dockhand.exe" "$service" /r

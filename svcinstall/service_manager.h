@@ -1,0 +1,29 @@
+#pragma once
+// What the installer needs from the service control manager: one method per platform call,
+// named after it, with plain values. A handle is opaque; 0 stands for a failed call.
+#include <cstdint>
+#include <string>
+
+namespace svcinstall {
+
+using ScHandle = std::uintptr_t;
+
+struct ServiceManager {
+  virtual ~ServiceManager() = default;
+  // The local machine's active database with all access; 0 on failure.
+  virtual ScHandle OpenSCManagerA() = 0;
+  // An own-process, demand-start service with normal error control, running as the local
+  // system account, with `name` also as its display name and `location` stored as given;
+  // 0 on failure.
+  virtual ScHandle CreateServiceA(ScHandle manager, const std::string& name,
+                                  const std::string& location) = 0;
+  // The named service with all access; 0 on failure.
+  virtual ScHandle OpenServiceA(ScHandle manager, const std::string& name) = 0;
+  // Marks the service for deletion; false on failure.
+  virtual bool DeleteService(ScHandle service) = 0;
+  virtual void CloseServiceHandle(ScHandle handle) = 0;
+  // The code of the last failed call.
+  virtual std::uint32_t GetLastError() = 0;
+};
+
+}  // namespace svcinstall
