@@ -1,0 +1,115 @@
+#include "timeclient/win32/win32_platform.h"
+
+#include <windows.h>
+
+namespace timeclient {
+namespace {
+
+HANDLE ToHandle(Handle handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
+Handle FromHandle(HANDLE handle) {
+  return reinterpret_cast<Handle>(handle);
+}
+std::int32_t LastError() {
+  return static_cast<std::int32_t>(::GetLastError());
+}
+
+}  // namespace
+
+Handle Win32Mailslots::CreateMailslotA(const std::string& name, std::uint32_t max_message_size,
+                                       std::uint32_t read_timeout) {
+  return FromHandle(::CreateMailslotA(name.c_str(), max_message_size, read_timeout, nullptr));
+}
+
+Handle Win32Mailslots::CreateFileA(const std::string& path) {
+  return FromHandle(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool Win32Mailslots::WriteFile(Handle file, std::span<const std::uint8_t> bytes) {
+  DWORD written = 0;
+  return ::WriteFile(ToHandle(file), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) != 0;
+}
+
+bool Win32Mailslots::CloseHandle(Handle handle) {
+  return ::CloseHandle(ToHandle(handle)) != 0;
+}
+
+bool Win32Mailslots::GetMailslotInfo(Handle mailslot, MailslotInfo& info) {
+  DWORD next_size = 0;
+  DWORD message_count = 0;
+  if (!::GetMailslotInfo(ToHandle(mailslot), nullptr, &next_size, &message_count, nullptr)) {
+    return false;
+  }
+  info = {next_size, message_count};
+  return true;
+}
+
+bool Win32Mailslots::ReadFile(Handle mailslot, std::span<std::uint8_t> buffer,
+                              std::uint32_t& bytes_read) {
+  DWORD read = 0;
+  const BOOL ok = ::ReadFile(ToHandle(mailslot), buffer.data(), static_cast<DWORD>(buffer.size()),
+                             &read, nullptr);
+  bytes_read = read;
+  return ok != 0;
+}
+
+std::int32_t Win32Mailslots::GetLastError() {
+  return LastError();
+}
+
+std::optional<std::string> Win32ComputerName::GetComputerNameA() {
+  char name[16] = {};
+  DWORD size = sizeof name;
+  if (!::GetComputerNameA(name, &size)) return std::nullopt;
+  return std::string(name);
+}
+
+std::int32_t Win32ComputerName::GetLastError() {
+  return LastError();
+}
+
+void Win32Sleeper::Sleep(std::uint32_t milliseconds) {
+  ::Sleep(milliseconds);
+}
+
+std::optional<Handle> Win32Privileges::OpenProcessToken() {
+  HANDLE token = nullptr;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+    return std::nullopt;
+  }
+  return FromHandle(token);
+}
+
+PrivilegeId Win32Privileges::LookupPrivilegeValueA(const std::string& name) {
+  LUID luid{};
+  ::LookupPrivilegeValueA(nullptr, name.c_str(), &luid);
+  return {luid.LowPart, luid.HighPart};
+}
+
+void Win32Privileges::AdjustTokenPrivileges(Handle token, PrivilegeId privilege,
+                                            std::uint32_t attributes) {
+  TOKEN_PRIVILEGES privileges{};
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Luid = {privilege.low_part, privilege.high_part};
+  privileges.Privileges[0].Attributes = attributes;
+  ::AdjustTokenPrivileges(ToHandle(token), FALSE, &privileges, 0, nullptr, nullptr);
+}
+
+std::int32_t Win32Privileges::GetLastError() {
+  return LastError();
+}
+
+bool Win32LocalClock::SetLocalTime(const timeproto::TimeField& time) {
+  const SYSTEMTIME local = {time.wYear, time.wMonth,  time.wDayOfWeek, time.wDay,
+                            time.wHour, time.wMinute, time.wSecond,    time.wMilliseconds};
+  return ::SetLocalTime(&local) != 0;
+}
+
+std::int32_t Win32LocalClock::GetLastError() {
+  return LastError();
+}
+
+}  // namespace timeclient
