@@ -1,0 +1,57 @@
+#include <algorithm>
+#include <cctype>
+
+#include "timeserver/service_codes.h"
+#include "timeserver/time_service.h"
+
+namespace timeserver {
+namespace {
+
+// A requester name is put into a path: a character that is never part of a computer name could
+// turn the reply into a write to a local file, a pipe or a whole domain.
+bool IsComputerName(std::string_view name) {
+  constexpr std::string_view kNotInNames = R"(\/:*?"<>|)";
+  return !name.empty() && std::none_of(name.begin(), name.end(), [&](unsigned char c) {
+    return c < 0x20 || kNotInNames.find(static_cast<char>(c)) != std::string_view::npos;
+  });
+}
+
+// Computer names compare without regard to case.
+bool SameComputerName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::toupper(x) == std::toupper(y);
+  });
+}
+
+}  // namespace
+
+void TimeService::ServeRequests() {
+  for (;;) ServeRequest();
+}
+
+void TimeService::ServeRequest() {
+  std::uint32_t received = 0;
+  if (!platform_.mailslots.ReadFile(server_mailslot_, receive_buffer_, received)) return;
+  // Held here while paused: the request waits, and is answered with the time read after it.
+  platform_.host.WaitForSingleObject(run_gate_, kInfinite);
+  const std::size_t size = std::min<std::size_t>(received, receive_buffer_.size());
+  const auto requester = timeproto::CheckTimeRequest({receive_buffer_.data(), size});
+  if (!requester || !IsComputerName(*requester)) return;
+  const Handle reply_file = OpenReplyMailslot(*requester);
+  if (reply_file == kInvalidHandle) return;  // that reply is lost; the next request is served
+  const timeproto::TimeReply reply =
+      timeproto::BuildTimeReply(computer_name_, platform_.clock.GetLocalTime());
+  platform_.mailslots.WriteFile(reply_file, reply);
+  platform_.mailslots.CloseHandle(reply_file);
+}
+
+// Where remote mailslot paths are unavailable, this machine's own name cannot be reached by
+// the network path, but its client mailslot is still there under the local name.
+Handle TimeService::OpenReplyMailslot(const std::string& requester) {
+  auto& mailslots = platform_.mailslots;
+  const Handle file = mailslots.CreateFileA(timeproto::ClientPath(requester));
+  if (file != kInvalidHandle || !SameComputerName(requester, computer_name_)) return file;
+  return mailslots.CreateFileA(timeproto::kClientMailslot);
+}
+
+}  // namespace timeserver
