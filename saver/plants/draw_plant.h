@@ -11,8 +11,7 @@ void SetInputQueue(InputQueue* queue);
 // True while mouse or keyboard input waits; nothing is removed.
 bool InputPending();
 
-void DrawPlant(DrawingSurface& surface, int width, int height, int color_scheme,
-               int plant_kind);
+void DrawPlant(DrawingSurface& surface, int width, int height, int color_scheme, int plant_kind);
 
 void DrawFern(DrawingSurface& surface, int width, int height, int base_color);
 void DrawBush(DrawingSurface& surface, int width, int height, int base_color);

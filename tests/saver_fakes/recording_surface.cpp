@@ -145,7 +145,7 @@ int RecordingSurface::LiveObjects() const {
 }
 
 bool FakeInputQueue::PeekMessageA(unsigned first, unsigned last) {
-  ++peeks;
+  peeked.emplace_back(first, last);
   return std::any_of(messages.begin(), messages.end(),
                      [=](unsigned message) { return message >= first && message <= last; });
 }

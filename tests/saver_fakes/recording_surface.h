@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "saver/core/drawing_surface.h"
@@ -134,8 +135,8 @@ class FakeInputQueue : public InputQueue {
 
   void Post(unsigned message) { messages.push_back(message); }
 
-  std::vector<unsigned> messages;  // waiting, oldest first
-  int peeks = 0;
+  std::vector<unsigned> messages;                     // waiting, oldest first
+  std::vector<std::pair<unsigned, unsigned>> peeked;  // ranges asked for, in order
 };
 
 }  // namespace verdant::testing
