@@ -4,12 +4,13 @@
 #   wine-run.sh <program.exe> [args…]   run it (also `wine-run.sh sc …`, `reg …`, any builtin)
 #   wine-run.sh --init                  create the prefix if it is not there yet
 #   wine-run.sh --shutdown              end this prefix's wineserver, and nothing else
+# WINE_RUN_DEBUG, when set, replaces WINEDEBUG=-all (e.g. err+eventlog to see event-log entries).
 set -uo pipefail
 
 : "${WINEPREFIX:?WINEPREFIX must name the private prefix of the build}"
 export WINEPREFIX
 export WINEARCH=win32
-export WINEDEBUG=-all
+export WINEDEBUG="${WINE_RUN_DEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Console programs need no display; GUI tests get one from with-xvfb.sh.
 export DISPLAY="${DISPLAY:-}"
