@@ -1,0 +1,128 @@
+// One-pixel lines by the midpoint rule: after i steps along the major axis the minor axis has
+// moved i * minor / major pixels, rounded half up. Clipping picks the range of steps that stays
+// in the frame, so a clipped line paints exactly the pixels of the whole one.
+#include <algorithm>
+#include <cstdlib>
+
+#include "saver/surface/raster.h"
+
+namespace verdant {
+namespace {
+
+// One axis of the line: after offset pixel moves the coordinate is start + sign * offset.
+struct Axis {
+  std::int64_t start;
+  int sign;
+  std::int64_t extent;  // frame size along this axis
+};
+
+// Offsets [low, high] keep the coordinate inside [0, extent).
+struct OffsetRange {
+  std::int64_t low;
+  std::int64_t high;
+};
+
+OffsetRange InsideOffsets(const Axis& axis) {
+  if (axis.sign > 0) return {-axis.start, axis.extent - 1 - axis.start};
+  return {axis.start - (axis.extent - 1), axis.start};
+}
+
+// Where the line stands after some steps: its minor offset, and the midpoint error in
+// [0, 2 * major) that moves the minor axis on when it reaches 2 * major.
+struct Midpoint {
+  std::int64_t offset;
+  std::int64_t error;
+};
+
+// step < major <= 2^32 and minor <= major, so the product fits in 64 bits.
+Midpoint MidpointAt(std::uint64_t step, std::uint64_t minor, std::uint64_t major) {
+  const std::uint64_t product = step * minor;
+  const std::int64_t remainder = product % major;
+  const std::int64_t length = major;
+  const bool rounds_up = 2 * remainder >= length;
+  return {static_cast<std::int64_t>(product / major) + rounds_up,
+          2 * remainder + length - (rounds_up ? 2 * length : 0)};
+}
+
+// First step of [first, last) whose minor offset is at least target; last when there is none.
+std::uint64_t FirstStepReaching(std::uint64_t first, std::uint64_t last, std::int64_t target,
+                                std::uint64_t minor, std::uint64_t major) {
+  while (first < last) {
+    const std::uint64_t middle = first + (last - first) / 2;
+    if (MidpointAt(middle, minor, major).offset >= target) {
+      last = middle;
+    } else {
+      first = middle + 1;
+    }
+  }
+  return first;
+}
+
+struct Steps {
+  std::uint64_t first;
+  std::uint64_t last;  // exclusive
+};
+
+// Narrows the steps to those whose pixel lies in the frame; the minor offset only grows with
+// the step, so each bound is one binary search.
+Steps ClipSteps(const Axis& major, const Axis& minor, std::uint64_t minor_length,
+                std::uint64_t major_length) {
+  const OffsetRange along = InsideOffsets(major);
+  const OffsetRange across = InsideOffsets(minor);
+  const std::int64_t first = std::max<std::int64_t>(along.low, 0);
+  const std::int64_t last = std::min<std::int64_t>(along.high + 1, major_length);
+  if (first >= last || across.high < 0) return {0, 0};
+  Steps steps{static_cast<std::uint64_t>(first), static_cast<std::uint64_t>(last)};
+  steps.first = FirstStepReaching(steps.first, steps.last, across.low, minor_length, major_length);
+  steps.last =
+      FirstStepReaching(steps.first, steps.last, across.high + 1, minor_length, major_length);
+  return steps;
+}
+
+bool Inside(const Frame& frame, int x, int y) {
+  return x >= 0 && x < frame.width && y >= 0 && y < frame.height;
+}
+
+}  // namespace
+
+void DrawThinLine(const Frame& frame, int x0, int y0, int x1, int y1, std::uint32_t color) {
+  const std::int64_t dx = std::int64_t{x1} - x0;
+  const std::int64_t dy = std::int64_t{y1} - y0;
+  const Axis x_axis{x0, dx < 0 ? -1 : 1, frame.width};
+  const Axis y_axis{y0, dy < 0 ? -1 : 1, frame.height};
+  const bool x_major = std::llabs(dx) >= std::llabs(dy);
+  const Axis& major = x_major ? x_axis : y_axis;
+  const Axis& minor = x_major ? y_axis : x_axis;
+  const std::uint64_t major_length = std::llabs(x_major ? dx : dy);
+  const std::uint64_t minor_length = std::llabs(x_major ? dy : dx);
+  if (major_length == 0) return;
+
+  Steps steps{0, major_length};
+  if (!Inside(frame, x0, y0) || !Inside(frame, x1, y1)) {
+    steps = ClipSteps(major, minor, minor_length, major_length);
+    if (steps.first >= steps.last) return;
+  }
+  const std::int64_t two_major = 2 * static_cast<std::int64_t>(major_length);
+  const std::int64_t two_minor = 2 * static_cast<std::int64_t>(minor_length);
+  // Most lines start inside the frame; their first step needs no division.
+  Midpoint state{0, static_cast<std::int64_t>(major_length)};
+  if (steps.first > 0) state = MidpointAt(steps.first, minor_length, major_length);
+  const std::int64_t along = major.start + major.sign * static_cast<std::int64_t>(steps.first);
+  const std::int64_t across = minor.start + minor.sign * state.offset;
+  const std::int64_t x = x_major ? along : across;
+  const std::int64_t y = x_major ? across : along;
+  const std::ptrdiff_t major_step = x_major ? major.sign : major.sign * frame.stride;
+  const std::ptrdiff_t minor_step = x_major ? minor.sign * frame.stride : minor.sign;
+  std::ptrdiff_t at = y * frame.stride + x;
+  for (std::uint64_t count = steps.last - steps.first; count > 0; --count) {
+    frame.pixels[at] = color;
+    at += major_step;
+    state.error += two_minor;
+    if (state.error >= two_major) {
+      state.error -= two_major;
+      at += minor_step;
+    }
+  }
+}
+
+}  // namespace verdant
