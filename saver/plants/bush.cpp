@@ -91,8 +91,9 @@ void GrowBranch(DrawingSurface& surface, int n, double a, double x, double y) {
   for (int i = 0; i < n; ++i) {
     // The draw of this segment steers the next one.
     int turn = Random() % 100 < bush_params.turnBias ? -1 : 1;
-    x = x + Sine(a) * bush_params.segmentLength;
-    y = y - Cosine(a) * bush_params.segmentLength;
+    SineCosine heading = SinCos(a);
+    x = x + heading.sin * bush_params.segmentLength;
+    y = y - heading.cos * bush_params.segmentLength;
     surface.LineTo(static_cast<int>(x), static_cast<int>(y));
     a = a + turn * bush_params.turnAngle;
   }

@@ -31,24 +31,16 @@ Point3 Apply(const FernMap& m, const Point3& p) {
 
 // The per-fern projection: axis directions on the screen, scales and the stem's foot.
 struct Projection {
-  double cos_x, sin_x, cos_y, sin_y, cos_z, sin_z;
+  SineCosine x_axis, y_axis, z_axis;
   double scale_x, scale_y;
   int column, base_row, lift;
 };
 
 Projection RandomProjection(int width, int height) {
-  double z_axis_angle = (Random() % 180) * kDegreesToRadians;
-  Projection p{Cosine(kXAxisAngle),
-               Sine(kXAxisAngle),
-               Cosine(kYAxisAngle),
-               Sine(kYAxisAngle),
-               Cosine(z_axis_angle),
-               Sine(z_axis_angle),
-               0,
-               0,
-               0,
-               0,
-               0};
+  Projection p;
+  p.x_axis = SinCos(kXAxisAngle);
+  p.y_axis = SinCos(kYAxisAngle);
+  p.z_axis = SinCos((Random() % 180) * kDegreesToRadians);
   p.scale_x = Random() % 40 + 10;
   p.scale_y = Random() % 40 + 20;
   p.column = (Random() % width) * 3 / 4 + width / 8;
@@ -66,12 +58,13 @@ void DrawFern(DrawingSurface& surface, int width, int height, int base_color) {
   Point3 point{0, 0, 0};
   for (int i = 0; i < kFernPoints; ++i) {
     point = Apply(ChooseMap(Random()), point);
-    int px =
-        p.column +
-        static_cast<int>(((point.z * p.cos_z + point.x * p.cos_x) + point.y * p.cos_y) * p.scale_x);
+    int px = p.column + static_cast<int>(((point.z * p.z_axis.cos + point.x * p.x_axis.cos) +
+                                          point.y * p.y_axis.cos) *
+                                         p.scale_x);
     int py = p.base_row -
-             static_cast<int>(((point.x * p.sin_x + point.y * p.sin_y) + point.z * p.sin_z) *
-                              p.scale_y) -
+             static_cast<int>(
+                 ((point.x * p.x_axis.sin + point.y * p.y_axis.sin) + point.z * p.z_axis.sin) *
+                 p.scale_y) -
              p.lift;
     if (px >= 0 && px < width && py >= 0 && py < height) surface.SetPixel(px, py, color);
   }

@@ -16,11 +16,11 @@ struct Point {
 // The end of a segment from (x0, y0): the nominal step scaled by two random factors of 0.5 to
 // 1.4, x first.
 Point SegmentEnd(double x0, double y0, double length, double direction) {
-  double radians = direction * kDegreesToRadians;
+  SineCosine angle = SinCos(direction * kDegreesToRadians);
   double x_scale = (Random() % 10 + 5) * 0.1;
-  double x1 = x0 + Cosine(radians) * x_scale * length;
+  double x1 = x0 + angle.cos * x_scale * length;
   double y_scale = (Random() % 10 + 5) * 0.1;
-  double y1 = y0 + Sine(radians) * y_scale * length;
+  double y1 = y0 + angle.sin * y_scale * length;
   return {x1, y1};
 }
 
