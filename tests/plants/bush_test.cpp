@@ -143,15 +143,5 @@ TEST_F(BushInputTest, InputDuringTheFirstBranchLeavesOneBranchPerLevel) {
   EXPECT_EQ(queue.messages, std::vector<unsigned>{0x100});
 }
 
-TEST(BushTest, SameSeedSameLines) {
-  RecordingSurface first, second;
-  SeedRandom(808);
-  DrawBush(first, 640, 480, 0);
-  SeedRandom(808);
-  DrawBush(second, 640, 480, 0);
-  EXPECT_EQ(first.lines(), second.lines());
-  EXPECT_FALSE(first.lines().empty());
-}
-
 }  // namespace
 }  // namespace verdant

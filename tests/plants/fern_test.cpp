@@ -80,22 +80,5 @@ TEST(FernTest, FirstPointRisesAlongTheYAxisAfterTheMainMap) {
   EXPECT_EQ(surface.pixels()[0].y, 7 * kHeight / 8 - dy - lift);
 }
 
-TEST(FernTest, MapWeightsAddUpToTheWholeRange) {
-  EXPECT_EQ(FernMaps[0].threshold, 328);
-  EXPECT_EQ(FernMaps[1].threshold - FernMaps[0].threshold, 27551);
-  EXPECT_EQ(FernMaps[2].threshold - FernMaps[1].threshold, 2294);
-  EXPECT_EQ(FernMaps[3].threshold - FernMaps[2].threshold, 2595);
-  EXPECT_GT(FernMaps[3].threshold, 32767);
-}
-
-TEST(FernTest, SameSeedSamePixels) {
-  RecordingSurface first, second;
-  SeedRandom(555);
-  DrawFern(first, 640, 480, 9);
-  SeedRandom(555);
-  DrawFern(second, 640, 480, 9);
-  EXPECT_EQ(first.pixels(), second.pixels());
-}
-
 }  // namespace
 }  // namespace verdant

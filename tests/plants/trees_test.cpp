@@ -221,14 +221,5 @@ TEST_F(TreeInputTest, QuietQueueLetsTheTreeFinish) {
   EXPECT_EQ(queue.peeked.size(), 4u);  // two checks, mouse then keyboard each
 }
 
-TEST(TreeTest, SameSeedSameTree) {
-  RecordingSurface first, second;
-  SeedRandom(1234);
-  DrawSmallTree(first, 800, 600, 20);
-  SeedRandom(1234);
-  DrawSmallTree(second, 800, 600, 20);
-  EXPECT_EQ(first.lines(), second.lines());
-}
-
 }  // namespace
 }  // namespace verdant
