@@ -1,0 +1,47 @@
+// The client's command-line parse over arbitrary arguments (the input split at NUL bytes), and
+// its reply report over arbitrary datagrams: nothing may crash, the path must fit its 64 bytes,
+// and nothing but printable text may reach the terminal.
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "consoleio/console_writer.h"
+#include "timeclient/command_line.h"
+#include "timeclient/reply_report.h"
+#include "timeproto/time_messages.h"
+
+namespace {
+
+void CheckParse(std::string_view data) {
+  std::vector<std::string_view> args;
+  for (std::size_t start = 0; start <= data.size();) {
+    std::size_t end = data.find('\0', start);
+    if (end == std::string_view::npos) end = data.size();
+    args.push_back(data.substr(start, end - start));
+    start = end + 1;
+  }
+  const timeclient::CommandLine line = timeclient::ParseArguments(args);
+  const bool default_path = line.server_path == timeproto::ServerPath(std::nullopt);
+  if (line.server_path.size() >= 64) std::abort();
+  if (!line.name_given && !default_path) std::abort();
+  if (line.name_too_long && (line.invalid || !line.usage)) std::abort();
+}
+
+void CheckReply(std::string_view data) {
+  if (data.size() > timeproto::kMaxMessageSize) return;
+  consoleio::StringWriter out;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
+  timeclient::ReportReply({bytes, data.size()}, out);
+  for (char c : out.text) {
+    if (c != '\n' && (c < 0x20 || c > 0x7E)) std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  CheckParse(text);
+  CheckReply(text);
+  return 0;
+}
