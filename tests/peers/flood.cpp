@@ -1,0 +1,96 @@
+// A bounded flood: <count> valid requests, each followed by a bad one, written to beaconry as
+// fast as the mailslot takes them, while a second thread counts the answers. A write the
+// mailslot refuses is retried after a pause, so every request gets in.
+//   flood [count]   (10000 by default)
+// Prints the counts and the rate; exit code 0 when every valid request was answered, once.
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "beaconry_peer.h"
+#include "timeproto/time_messages.h"
+
+namespace {
+
+using peers::Bytes;
+
+constexpr double kIdleLimitMs = 10000;    // no answer for this long: the rest are lost
+constexpr double kTotalLimitMs = 240000;  // the whole run, whatever happens
+constexpr int kMaxRetries = 1000;
+
+std::atomic<long> answered{0};
+std::atomic<long> odd{0};
+std::atomic<bool> sending_done{false};
+
+void CountAnswers(HANDLE client, long expected_at_most, const std::atomic<long>& valid_written) {
+  double last = peers::NowMs();
+  const double start = last;
+  while (peers::NowMs() - start < kTotalLimitMs) {
+    if (auto reply = peers::Receive(client)) {
+      const auto check = timeproto::CheckTimeReply(*reply);
+      (check.status == timeproto::ReplyStatus::ReplyOk ? answered : odd)++;
+      last = peers::NowMs();
+      if (answered + odd >= expected_at_most) return;
+    } else if (sending_done && answered + odd >= valid_written) {
+      return;
+    } else if (peers::NowMs() - last > kIdleLimitMs) {
+      return;
+    }
+  }
+}
+
+// Writes `message`, retrying while the mailslot refuses it; false if it never got in.
+bool SendWithRetry(HANDLE server, const Bytes& message, long& retries) {
+  for (int attempt = 0; attempt < kMaxRetries; ++attempt) {
+    if (peers::Send(server, message) == 0) return true;
+    ++retries;
+    Sleep(1);
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 10000;
+  HANDLE client = peers::CreateClientMailslot(500);
+  HANDLE server = peers::OpenServerMailslot();
+  if (client == INVALID_HANDLE_VALUE || server == INVALID_HANDLE_VALUE) {
+    std::printf("no mailslots: server open error %lu\n", GetLastError());
+    return 1;
+  }
+  const auto request = timeproto::BuildTimeRequest(peers::ComputerName());
+  const Bytes valid(request.begin(), request.end());
+  const Bytes bad[] = {Bytes(valid.begin(), valid.begin() + 7), Bytes(valid.size(), 0xFF),
+                       Bytes(valid.begin(), valid.end() - 1)};
+  std::atomic<long> valid_written{0};
+  long bad_written = 0, retries = 0, lost = 0;
+
+  const double start = peers::NowMs();
+  std::thread counter(CountAnswers, client, count, std::cref(valid_written));
+  for (long i = 0; i < count; ++i) {
+    if (SendWithRetry(server, valid, retries)) {
+      ++valid_written;
+    } else {
+      ++lost;
+    }
+    bad_written += SendWithRetry(server, bad[i % 3], retries) ? 1 : 0;
+  }
+  const double sent_ms = peers::NowMs() - start;
+  sending_done = true;
+  counter.join();
+  const double total_ms = peers::NowMs() - start;
+
+  std::printf("valid written=%ld bad written=%ld not written=%ld retries=%ld\n",
+              valid_written.load(), bad_written, lost, retries);
+  std::printf("answered=%ld other messages=%ld\n", answered.load(), odd.load());
+  std::printf("sent in %.0f ms, all answered in %.0f ms: %.0f answers/s\n", sent_ms, total_ms,
+              1000.0 * static_cast<double>(answered) / total_ms);
+  CloseHandle(server);
+  CloseHandle(client);
+  const bool ok = lost == 0 && answered == valid_written && odd == 0;
+  std::printf("flood: %s\n", ok ? "every valid request answered" : "FAILED");
+  return ok ? 0 : 1;
+}
