@@ -1,0 +1,46 @@
+// Measures beaconry's request-to-answer latency: sends one valid request at a time and waits
+// for its answer, <count> times, then prints the median, the 99th percentile and the maximum.
+//   latency_probe [count]   (2000 by default)
+// Exit code 0 when every request was answered.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "beaconry_peer.h"
+#include "timeproto/time_messages.h"
+
+int main(int argc, char** argv) {
+  const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 2000;
+  HANDLE client = peers::CreateClientMailslot(2000);
+  HANDLE server = peers::OpenServerMailslot();
+  if (client == INVALID_HANDLE_VALUE || server == INVALID_HANDLE_VALUE || count < 1) {
+    std::printf("no mailslots: server open error %lu\n", GetLastError());
+    return 1;
+  }
+  const auto request = timeproto::BuildTimeRequest(peers::ComputerName());
+  const peers::Bytes valid(request.begin(), request.end());
+  std::vector<double> latencies;
+  long unanswered = 0;
+  for (long i = 0; i < count; ++i) {
+    const double start = peers::NowMs();
+    if (peers::Send(server, valid) != 0 || !peers::Receive(client)) {
+      ++unanswered;
+      continue;
+    }
+    latencies.push_back(peers::NowMs() - start);
+  }
+  CloseHandle(server);
+  CloseHandle(client);
+  if (latencies.empty()) {
+    std::printf("no answers\n");
+    return 1;
+  }
+  std::sort(latencies.begin(), latencies.end());
+  const auto at = [&](double share) {
+    return latencies[static_cast<std::size_t>(share * static_cast<double>(latencies.size() - 1))];
+  };
+  std::printf("requests=%ld answered=%zu median=%.3f ms p99=%.3f ms max=%.3f ms\n", count,
+              latencies.size(), at(0.5), at(0.99), latencies.back());
+  return unanswered == 0 ? 0 : 1;
+}
