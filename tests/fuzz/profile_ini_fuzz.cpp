@@ -1,0 +1,41 @@
+// The profile file as anyone may have edited it: reading a key never fails, and after a write
+// the key reads back as the number written, whatever else the text holds.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "saver/animation/ini/ini_profile_store.h"
+
+namespace {
+
+const std::string kSection = "ScreenSaver.Verdant Drift";
+
+bool StartsWithNumber(std::string_view text) {
+  const std::size_t at = text.find_first_not_of(" \t");
+  if (at == std::string_view::npos) return false;
+  text.remove_prefix(at);
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+  return !text.empty() && text[0] >= '0' && text[0] <= '9';
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+  // A value that does not start with a number yields exactly the default.
+  const int parsed = verdant::ParseProfileInt(text, 12345);
+  if (!StartsWithNumber(text) && parsed != 12345) std::abort();
+  if (verdant::ParseProfileInt(std::to_string(parsed), 0) != parsed) std::abort();
+
+  for (const char* key : {"PlantType", "ColorChoice", "BkgndTone", "Delay", "Number"}) {
+    verdant::ReadProfileInt(text, kSection, key, -1);
+  }
+  const int value = static_cast<int>(size) - 100;
+  const auto updated = verdant::UpdateProfileText(text, kSection, "Number", std::to_string(value));
+  if (updated && verdant::ReadProfileInt(*updated, kSection, "Number", value + 1) != value) {
+    std::abort();
+  }
+  return 0;
+}
