@@ -26,6 +26,10 @@ struct LoggedFailure {
   bool frees_descriptor;
 };
 
+void PrintTo(const LoggedFailure& failure, std::ostream* out) {
+  *out << failure.message;
+}
+
 class LoggedStartFailure : public ::testing::TestWithParam<LoggedFailure> {};
 
 TEST_P(LoggedStartFailure, LogsTheCodeAndMessageThenStopsWithTheCode) {
