@@ -74,8 +74,10 @@ horolan() {
 
 computer=$("$WINE_RUN" cmd /c 'echo %COMPUTERNAME%' | tr -d '\r\n')
 [ -n "$computer" ] || fail "no computer name"
-# Left over from an interrupted run.
-"$WINE_RUN" "$bin/svc_control.exe" $service 1 >/dev/null 2>&1
+# Left over from an interrupted run: stopped before removal, which waits for the process.
+if "$WINE_RUN" "$bin/svc_control.exe" $service 1 >/dev/null 2>&1; then
+  "$WINE_RUN" "$bin/svc_control.exe" $service wait 1 30 >/dev/null 2>&1
+fi
 "$WINE_RUN" "$bin/dockhand.exe" $service /r >/dev/null 2>&1
 
 # Started by hand: the dispatcher gives up (1063 under Wine), the failure is logged, the
