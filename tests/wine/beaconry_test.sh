@@ -94,6 +94,25 @@ grep -qF 'L"StartServiceCtrlDispatcher failed."' "$work/err" ||
 run 60 "$bin/dockhand.exe" $service "$("$WINE_RUN" winepath -w "$bin/beaconry.exe" | tr -d '\r')"
 expect_rc install 0
 expect_line install "Service has been successfully installed!"
+# Another program holds the server mailslot: the start fails and the service ends by itself.
+# The holder (horolan's stand-in server) then answers a horolan . of its own.
+timeout 60 "$WINE_RUN" "$bin/fake_timeserver.exe" srv1993 >"$work/holder" 2>&1 &
+holder_pid=$!
+for _ in $(seq 300); do
+  grep -q ready "$work/holder" && break
+  sleep 0.1
+done
+run 60 sc start $service
+run 60 "$bin/svc_control.exe" $service wait 1 30
+expect_rc "start with the mailslot taken" 0
+echo "started with the mailslot taken: $(cat "$work/text")"
+# Its last report carries "already exists" (183), unless Wine already shows its own 1077.
+grep -qE '^state=1 accepted=3 exit=(183|1077) ' "$work/text" ||
+  fail "start with the mailslot taken: $(cat "$work/text")"
+horolan
+expect_line "stand-in still holds the mailslot" "Time-server SRV responded with:"
+wait "$holder_pid" || fail "the stand-in server ended with $?: $(cat "$work/holder")"
+
 run 60 sc start $service
 expect_rc "sc start" 0
 # Waits for the service's end; meanwhile it keeps this prefix's wineserver (and so the service
