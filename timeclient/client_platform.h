@@ -54,7 +54,6 @@ struct Sleeper {
 struct PrivilegeId {
   std::uint32_t low_part = 0;
   std::int32_t high_part = 0;
-  friend bool operator==(const PrivilegeId&, const PrivilegeId&) = default;
 };
 
 inline constexpr std::uint32_t kPrivilegeEnabled = 2;  // SE_PRIVILEGE_ENABLED
