@@ -83,9 +83,52 @@ bool Inside(const Frame& frame, int x, int y) {
   return x >= 0 && x < frame.width && y >= 0 && y < frame.height;
 }
 
-}  // namespace
+// The pixels a line paints: count pixels from index at, each followed by a step along the
+// major axis, and along the minor one whenever the midpoint error reaches 2 * major.
+struct Walk {
+  std::ptrdiff_t at;
+  std::int64_t count;
+  std::int64_t error;  // in [0, 2 * major)
+  std::int64_t two_minor;
+  std::int64_t two_major;
+  std::ptrdiff_t major_step;
+  std::ptrdiff_t minor_step;
+};
 
-void DrawThinLine(const Frame& frame, int x0, int y0, int x1, int y1, std::uint32_t color) {
+// Calls visit with the index of each pixel of the walk in turn.
+template <typename Visit>
+void ForEachPixel(const Walk& walk, Visit visit) {
+  std::ptrdiff_t at = walk.at;
+  std::int64_t error = walk.error;
+  for (std::int64_t count = walk.count; count > 0; --count) {
+    visit(at);
+    error += walk.two_minor;
+    // All ones when the minor axis moves. Arithmetic, not a branch: whether it moves is a
+    // coin toss for the branch predictor.
+    const std::int64_t moves = (walk.two_major - 1 - error) >> 63;
+    error -= walk.two_major & moves;
+    at += walk.major_step + (walk.minor_step & moves);
+  }
+}
+
+void Paint(std::uint32_t* pixels, const Walk& walk, std::uint32_t color) {
+  ForEachPixel(walk, [pixels, color](std::ptrdiff_t at) { pixels[at] = color; });
+}
+
+// A line from pixel index 0 over (dx, dy), with no clipping and no division.
+Walk StraightWalk(std::ptrdiff_t stride, int dx, int dy) {
+  const int length_x = dx < 0 ? -dx : dx;
+  const int length_y = dy < 0 ? -dy : dy;
+  const std::ptrdiff_t step_x = dx < 0 ? -1 : 1;
+  const std::ptrdiff_t step_y = dy < 0 ? -stride : stride;
+  if (length_x >= length_y) {
+    return {0, length_x, length_x, 2 * length_y, 2 * length_x, step_x, step_y};
+  }
+  return {0, length_y, length_y, 2 * length_x, 2 * length_y, step_y, step_x};
+}
+
+// Any ends: only the steps whose pixels lie in the frame, starting mid-line if need be.
+Walk ClippedWalk(const Frame& frame, int x0, int y0, int x1, int y1) {
   const std::int64_t dx = std::int64_t{x1} - x0;
   const std::int64_t dy = std::int64_t{y1} - y0;
   const Axis x_axis{x0, dx < 0 ? -1 : 1, frame.width};
@@ -95,33 +138,56 @@ void DrawThinLine(const Frame& frame, int x0, int y0, int x1, int y1, std::uint3
   const Axis& minor = x_major ? y_axis : x_axis;
   const std::uint64_t major_length = std::llabs(x_major ? dx : dy);
   const std::uint64_t minor_length = std::llabs(x_major ? dy : dx);
-  if (major_length == 0) return;
-
-  Steps steps{0, major_length};
-  if (!Inside(frame, x0, y0) || !Inside(frame, x1, y1)) {
-    steps = ClipSteps(major, minor, minor_length, major_length);
-    if (steps.first >= steps.last) return;
-  }
-  const std::int64_t two_major = 2 * static_cast<std::int64_t>(major_length);
-  const std::int64_t two_minor = 2 * static_cast<std::int64_t>(minor_length);
-  // Most lines start inside the frame; their first step needs no division.
-  Midpoint state{0, static_cast<std::int64_t>(major_length)};
-  if (steps.first > 0) state = MidpointAt(steps.first, minor_length, major_length);
+  if (major_length == 0) return {};
+  const Steps steps = ClipSteps(major, minor, minor_length, major_length);
+  if (steps.first >= steps.last) return {};
+  const Midpoint state = MidpointAt(steps.first, minor_length, major_length);
   const std::int64_t along = major.start + major.sign * static_cast<std::int64_t>(steps.first);
   const std::int64_t across = minor.start + minor.sign * state.offset;
   const std::int64_t x = x_major ? along : across;
   const std::int64_t y = x_major ? across : along;
-  const std::ptrdiff_t major_step = x_major ? major.sign : major.sign * frame.stride;
-  const std::ptrdiff_t minor_step = x_major ? minor.sign * frame.stride : minor.sign;
-  std::ptrdiff_t at = y * frame.stride + x;
-  for (std::uint64_t count = steps.last - steps.first; count > 0; --count) {
-    frame.pixels[at] = color;
-    at += major_step;
-    state.error += two_minor;
-    if (state.error >= two_major) {
-      state.error -= two_major;
-      at += minor_step;
+  return {static_cast<std::ptrdiff_t>(y * frame.stride + x),
+          static_cast<std::int64_t>(steps.last - steps.first),
+          state.error,
+          2 * static_cast<std::int64_t>(minor_length),
+          2 * static_cast<std::int64_t>(major_length),
+          x_major ? major.sign : major.sign * frame.stride,
+          x_major ? minor.sign * frame.stride : minor.sign};
+}
+
+// Kept out of line so that the common path stays small.
+[[gnu::noinline]] void PaintClipped(const Frame& frame, int x0, int y0, int x1, int y1,
+                                    std::uint32_t color) {
+  Paint(frame.pixels, ClippedWalk(frame, x0, y0, x1, y1), color);
+}
+
+}  // namespace
+
+ShortLines::ShortLines(std::ptrdiff_t stride) {
+  for (int dy = -kReach; dy <= kReach; ++dy) {
+    for (int dx = -kReach; dx <= kReach; ++dx) {
+      Offsets& offsets = offsets_[Index(dx, dy)];
+      offsets.fill(0);
+      std::size_t next = 0;
+      ForEachPixel(StraightWalk(stride, dx, dy), [&](std::ptrdiff_t at) { offsets[next++] = at; });
     }
+  }
+}
+
+void DrawThinLine(const Frame& frame, const ShortLines& short_lines, int x0, int y0, int x1, int y1,
+                  std::uint32_t color) {
+  if (!Inside(frame, x0, y0) || !Inside(frame, x1, y1)) {
+    PaintClipped(frame, x0, y0, x1, y1, color);
+    return;
+  }
+  // Both ends in the frame, as nearly every line of a plant.
+  const int dx = x1 - x0;
+  const int dy = y1 - y0;
+  std::uint32_t* first = frame.pixels + y0 * frame.stride + x0;
+  if (short_lines.Covers(dx, dy)) {
+    short_lines.Paint(first, dx, dy, color);
+  } else {
+    Paint(first, StraightWalk(frame.stride, dx, dy), color);
   }
 }
 

@@ -35,6 +35,8 @@ SoftwareSurface::SoftwareSurface(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       pixels_(std::size_t(width_) * height_, 0),
+      frame_{pixels_.data(), width_, height_, width_},
+      short_lines_(width_),
       pen_object_{1, RgbColor(0, 0, 0)},
       brush_object_{RgbColor(255, 255, 255)},
       stock_pen_(objects_.Add(pen_object_)),
@@ -130,10 +132,6 @@ std::uint32_t SoftwareSurface::Resolve(ColorRef color) {
   return colors[index < colors.size() ? index : 0];
 }
 
-Frame SoftwareSurface::MakeFrame() {
-  return {pixels_.data(), width_, height_, width_};
-}
-
 void SoftwareSurface::MoveToEx(int x, int y) {
   position_x_ = x;
   position_y_ = y;
@@ -146,9 +144,9 @@ void SoftwareSurface::LineTo(int x, int y) {
 
 void SoftwareSurface::DrawLine(int x0, int y0, int x1, int y1, std::uint32_t color) {
   if (pen_object_.width <= 1) {
-    DrawThinLine(MakeFrame(), x0, y0, x1, y1, color);
+    DrawThinLine(frame_, short_lines_, x0, y0, x1, y1, color);
   } else {
-    DrawWideLine(MakeFrame(), x0, y0, x1, y1, pen_object_.width, color);
+    DrawWideLine(frame_, x0, y0, x1, y1, pen_object_.width, color);
   }
 }
 
@@ -161,16 +159,15 @@ void SoftwareSurface::Rectangle(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   if (left == right || top == bottom) return;
-  const Frame frame = MakeFrame();
   const std::int64_t inner_left = std::int64_t{left} + 1;
   const std::int64_t inner_top = std::int64_t{top} + 1;
-  FillRect(frame, inner_left, inner_top, right - 1, bottom - 1, Resolve(brush_object_.color));
+  FillRect(frame_, inner_left, inner_top, right - 1, bottom - 1, Resolve(brush_object_.color));
   const std::uint32_t pen = Resolve(pen_object_.color);
   if (pen_object_.width <= 1) {
-    FillRect(frame, left, top, right, inner_top, pen);
-    FillRect(frame, left, bottom - 1, right, bottom, pen);
-    FillRect(frame, left, top, inner_left, bottom, pen);
-    FillRect(frame, right - 1, top, right, bottom, pen);
+    FillRect(frame_, left, top, right, inner_top, pen);
+    FillRect(frame_, left, bottom - 1, right, bottom, pen);
+    FillRect(frame_, left, top, inner_left, bottom, pen);
+    FillRect(frame_, right - 1, top, right, bottom, pen);
     return;
   }
   // A wide pen is centred on the outermost pixels of the rectangle.

@@ -17,6 +17,8 @@ class SoftwareSurface final : public DrawingSurface {
  public:
   // A black frame; negative sizes count as 0.
   SoftwareSurface(int width, int height);
+  SoftwareSurface(const SoftwareSurface&) = delete;
+  SoftwareSurface& operator=(const SoftwareSurface&) = delete;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -51,12 +53,13 @@ class SoftwareSurface final : public DrawingSurface {
   GdiHandle Replace(Selection& selection, GdiHandle handle);
   bool IsStock(GdiHandle handle) const;
   std::uint32_t Resolve(ColorRef color);
-  Frame MakeFrame();
   void DrawLine(int x0, int y0, int x1, int y1, std::uint32_t color);
 
   int width_;
   int height_;
   std::vector<std::uint32_t> pixels_;
+  Frame frame_;  // views pixels_, which never reallocates
+  ShortLines short_lines_;
   GdiObjectTable objects_;
   Selection pen_;
   Selection brush_;

@@ -47,29 +47,55 @@ TEST(ThinLine, ChainedLinesMeetWithoutGaps) {
   EXPECT_EQ(PaintedPixels(surface).size(), 16u);
 }
 
-// A line drawn on a small frame must paint exactly the pixels the same line paints inside the
-// matching window of a frame big enough to hold it whole.
-TEST(ThinLine, ClippedLinePaintsTheSamePixelsAsTheWholeLine) {
-  constexpr int kSize = 40;
+// The pixels a line paints inside a size x size frame must be those the same line paints in
+// the matching window of a frame big enough to hold it whole.
+PixelSet WholeLineWindow(int x0, int y0, int x1, int y1, int size) {
   constexpr int kMargin = 200;
+  SoftwareSurface whole(size + 2 * kMargin, size + 2 * kMargin);
+  DrawWhiteLine(whole, x0 + kMargin, y0 + kMargin, x1 + kMargin, y1 + kMargin);
+  PixelSet window;
+  for (const auto& [x, y] : PaintedPixels(whole)) {
+    if (x >= kMargin && x < kMargin + size && y >= kMargin && y < kMargin + size) {
+      window.insert({x - kMargin, y - kMargin});
+    }
+  }
+  return window;
+}
+
+PixelSet LineInFrame(int x0, int y0, int x1, int y1, int size) {
+  SoftwareSurface surface(size, size);
+  DrawWhiteLine(surface, x0, y0, x1, y1);
+  return PaintedPixels(surface);
+}
+
+TEST(ThinLine, ClippedLinePaintsTheSamePixelsAsTheWholeLine) {
   const std::tuple<int, int, int, int> lines[] = {
       {-30, 7, 70, 33},     {70, 33, -30, 7},    {5, -150, 31, 180}, {31, 180, 5, -150},
       {-90, -80, 120, 95},  {120, -80, -90, 95}, {-1, 20, 41, 20},   {17, -5, 17, 60},
       {-150, -149, 39, 39}, {39, 0, -150, 190}};
   for (const auto& [x0, y0, x1, y1] : lines) {
-    SoftwareSurface clipped(kSize, kSize);
-    DrawWhiteLine(clipped, x0, y0, x1, y1);
-    SoftwareSurface whole(kSize + 2 * kMargin, kSize + 2 * kMargin);
-    DrawWhiteLine(whole, x0 + kMargin, y0 + kMargin, x1 + kMargin, y1 + kMargin);
-    PixelSet window;
-    for (const auto& [x, y] : PaintedPixels(whole)) {
-      if (x >= kMargin && x < kMargin + kSize && y >= kMargin && y < kMargin + kSize) {
-        window.insert({x - kMargin, y - kMargin});
+    const PixelSet expected = WholeLineWindow(x0, y0, x1, y1, 40);
+    EXPECT_EQ(LineInFrame(x0, y0, x1, y1, 40), expected)
+        << x0 << "," << y0 << " " << x1 << "," << y1;
+    EXPECT_FALSE(expected.empty());
+  }
+}
+
+// Short lines with both ends in the frame come from a table of shapes, the others are stepped
+// through; both must agree for every short direction, wherever the frame cuts the line.
+TEST(ThinLine, ShortLinesMatchTheSteppedOnes) {
+  constexpr int kSize = 10;
+  for (const auto& [x0, y0] : {std::pair{0, 0}, {9, 9}, {0, 9}, {9, 0}, {4, 5}}) {
+    for (int dy = -9; dy <= 9; ++dy) {
+      for (int dx = -9; dx <= 9; ++dx) {
+        const PixelSet drawn = LineInFrame(x0, y0, x0 + dx, y0 + dy, kSize);
+        EXPECT_EQ(drawn, WholeLineWindow(x0, y0, x0 + dx, y0 + dy, kSize))
+            << x0 << "," << y0 << " by " << dx << "," << dy;
       }
     }
-    EXPECT_EQ(PaintedPixels(clipped), window) << x0 << "," << y0 << " " << x1 << "," << y1;
-    EXPECT_FALSE(window.empty());
   }
+  // Halfway points round away from the start.
+  EXPECT_EQ(LineInFrame(4, 5, 8, 3, kSize), (PixelSet{{4, 5}, {5, 4}, {6, 4}, {7, 3}}));
 }
 
 TEST(ThinLine, FarOffEndsAreClippedExactly) {
