@@ -1,0 +1,107 @@
+#include "tools/render_main.h"
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <optional>
+
+#include "saver/animation/saver_cycle.h"
+#include "saver/core/saver_settings.h"
+#include "saver/plants/draw_plant.h"
+#include "saver/surface/software_surface.h"
+#include "saver/surface/trace_surface.h"
+#include "tools/headless_window.h"
+#include "tools/options_profile.h"
+#include "tools/png_file.h"
+#include "tools/render_options.h"
+
+namespace verdant {
+namespace {
+
+constexpr int kBadOptions = 2;
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+int Fail(consoleio::ConsoleWriter& err, const std::string& message) {
+  err.Write("verdant-render: " + message + "\n");
+  return kBadOptions;
+}
+
+// Window creation, then the ticks, then destruction, as the saver window lives them.
+void RunSaver(const RenderOptions& options, DrawingSurface& surface, TraceSurface* trace) {
+  Settings() = SaverSettings{};
+  OptionsProfile profile(options.settings);
+  SetProfileStore(&profile);
+  SetInputQueue(nullptr);
+  HeadlessWindow window(surface, options.width, options.height, options.seed);
+  if (trace) trace->RecordCreate(options.width, options.height, options.seed);
+  SaverOnCreate(window);
+  for (std::int64_t tick = 1; tick <= options.ticks; ++tick) {
+    if (trace) trace->RecordTick(tick);
+    SaverOnTimer(window);
+  }
+  SaverOnDestroy(window);
+  SetProfileStore(nullptr);
+}
+
+int Render(const RenderOptions& options, consoleio::ConsoleWriter& err) {
+  if (options.png.empty() && options.trace.empty()) {
+    return Fail(err, "nothing to write: give --png FILE and/or --trace FILE");
+  }
+  if (!options.png.empty() && !PngOutputAvailable()) {
+    return Fail(err, "this build cannot write PNG files");
+  }
+  std::ofstream trace_file;
+  if (!options.trace.empty()) {
+    trace_file.open(options.trace, std::ios::binary | std::ios::trunc);
+    if (!trace_file) return Fail(err, "cannot write " + options.trace);
+  }
+  File png_file;
+  if (!options.png.empty()) {
+    png_file.reset(std::fopen(options.png.c_str(), "wb"));
+    if (!png_file) return Fail(err, "cannot write " + options.png);
+  }
+  std::optional<SoftwareSurface> frame;
+  if (png_file) frame.emplace(options.width, options.height);
+  std::optional<TraceSurface> trace;
+  if (trace_file.is_open()) trace.emplace(trace_file, frame ? &*frame : nullptr);
+  DrawingSurface& surface = trace ? static_cast<DrawingSurface&>(*trace) : *frame;
+
+  RunSaver(options, surface, trace ? &*trace : nullptr);
+
+  if (trace_file.is_open() && !trace_file.flush()) {
+    return Fail(err, "cannot write " + options.trace);
+  }
+  if (png_file &&
+      !WritePng(png_file.get(), frame->Width(), frame->Height(), frame->Data(), frame->Stride())) {
+    return Fail(err, "cannot write " + options.png);
+  }
+  if (png_file && std::fclose(png_file.release()) != 0) {
+    return Fail(err, "cannot write " + options.png);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RenderMain(std::span<const std::string_view> args, consoleio::ConsoleWriter& out,
+               consoleio::ConsoleWriter& err) {
+  const ParsedOptions parsed = ParseRenderOptions(args);
+  if (!parsed.error.empty()) return Fail(err, parsed.error + " (see --help)");
+  if (parsed.options.help) {
+    out.Write(RenderUsage());
+    return 0;
+  }
+  try {
+    return Render(parsed.options, err);
+  } catch (const std::bad_alloc&) {
+    return Fail(err, "not enough memory for a " + std::to_string(parsed.options.width) + " x " +
+                         std::to_string(parsed.options.height) + " frame");
+  }
+}
+
+}  // namespace verdant

@@ -1,0 +1,22 @@
+// verdant-render: the saver's engine off screen.
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "tools/render_main.h"
+
+namespace {
+
+// The one-line failures go to standard error; standard output carries --help.
+struct StderrWriter : consoleio::ConsoleWriter {
+  void Write(std::string_view text) override { std::fwrite(text.data(), 1, text.size(), stderr); }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  consoleio::StdoutWriter out;
+  StderrWriter err;
+  return verdant::RenderMain(args, out, err);
+}
