@@ -19,5 +19,5 @@ for plant in plants:
     for clock in ("cpu_time", "real_time"):
         null, software, replay, cairo = (medians[f"{plant}/{kind}"][clock] for kind in
                                          ("null", "software", "software_replay", "cairo_replay"))
-        print(f"{plant:<14}{clock.split("_")[0]:>6}{null:>10.3f}{software:>13.3f}{software / null:>7.2f}"
+        print(f"{plant:<14}{clock.split('_')[0]:>6}{null:>10.3f}{software:>13.3f}{software / null:>7.2f}"
               f"{replay:>11.3f}{cairo:>10.2f}{cairo / replay:>12.1f}")
