@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The verdant-render program itself: exit codes, where its text goes, and the files it writes.
+#   render_cli_test.sh <verdant-render>
+set -uo pipefail
+
+render="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+"$render" --width 0 --height 10 --seed 1 --ticks 1 --trace "$work/t" >"$work/out" 2>"$work/err"
+[ $? -eq 2 ] || fail "bad width: exit code"
+[ ! -s "$work/out" ] || fail "bad width: something on standard output"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "bad width: not one line on standard error"
+grep -q '^verdant-render: --width must be 1 to 16384: 0' "$work/err" || fail "bad width: text"
+
+"$render" --width 10 --height 10 --seed 1 --ticks 1 --trace "$work/none/t" 2>"$work/err"
+[ $? -eq 2 ] || fail "unwritable trace: exit code"
+
+"$render" --help >"$work/out" 2>"$work/err"
+[ $? -eq 0 ] || fail "help: exit code"
+grep -q '^Usage: verdant-render' "$work/out" || fail "help: usage on standard output"
+[ ! -s "$work/err" ] || fail "help: something on standard error"
+
+"$render" --width 320 --height 200 --seed 5 --ticks 3 --png "$work/f.png" --trace "$work/f.txt"
+[ $? -eq 0 ] || fail "render: exit code"
+[ "$(head -c 8 "$work/f.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+  fail "render: no PNG signature"
+[ "$(head -n 1 "$work/f.txt")" = "create 320 200 5" ] || fail "render: first trace record"
+[ "$(grep -c '^tick ' "$work/f.txt")" -eq 3 ] || fail "render: tick records"
+
+[ $failures -eq 0 ] && echo "all checks passed"
+exit $failures
