@@ -35,18 +35,6 @@ TEST(ThinLine, ZeroLengthPaintsNothing) {
   EXPECT_TRUE(PaintedPixels(surface).empty());
 }
 
-TEST(ThinLine, ChainedLinesMeetWithoutGaps) {
-  SoftwareSurface surface(20, 20);
-  const GdiHandle pen = surface.CreatePen(1, RgbColor(9, 9, 9));
-  surface.SelectObject(pen);
-  surface.MoveToEx(1, 1);
-  surface.LineTo(5, 1);
-  surface.LineTo(5, 5);
-  surface.LineTo(1, 5);
-  surface.LineTo(1, 1);
-  EXPECT_EQ(PaintedPixels(surface).size(), 16u);
-}
-
 // The pixels a line paints inside a size x size frame must be those the same line paints in
 // the matching window of a frame big enough to hold it whole.
 PixelSet WholeLineWindow(int x0, int y0, int x1, int y1, int size) {
