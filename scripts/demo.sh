@@ -33,3 +33,8 @@ echo "== dockhand removes it =="
 show "$bin/dockhand.exe" "$service" /r
 echo "== removing it again finds no such service =="
 show "$bin/dockhand.exe" "$service" /r
+
+echo "== verdant.scr, the screen saver, on a virtual screen for about 45 seconds =="
+WINE_RUN="$here/wine-run.sh" WIN32_BIN_DIR="$bin" ARTIFACT_DIR="$build/demo" \
+  "$here/with-xvfb.sh" bash "$here/../tests/wine/saver_picture_test.sh"
+echo "picture of the running saver: $build/demo/saver.png"

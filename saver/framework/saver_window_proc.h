@@ -1,0 +1,12 @@
+#pragma once
+// The saver window's procedure: the animation handles creation, ticks and destruction, then
+// every message goes on to the default saver procedure.
+#include "saver/animation/saver_window_host.h"
+#include "saver/framework/saver_base.h"
+
+namespace verdant {
+
+MessageResult SaverWindowProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
+                              MessageWParam w_param, MessageLParam l_param);
+
+}  // namespace verdant

@@ -1,0 +1,12 @@
+#include "saver/framework/win32/win32_input_queue.h"
+
+#include <windows.h>
+
+namespace verdant {
+
+bool Win32InputQueue::PeekMessageA(unsigned first, unsigned last) {
+  MSG message;
+  return ::PeekMessageA(&message, nullptr, first, last, PM_NOREMOVE) != FALSE;
+}
+
+}  // namespace verdant

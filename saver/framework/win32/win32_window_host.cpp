@@ -1,0 +1,47 @@
+#include "saver/framework/win32/win32_window_host.h"
+
+#include <ctime>
+
+namespace verdant {
+
+DrawingSurface* Win32WindowHost::GetDC() {
+  dc_ = ::GetDC(window_);
+  if (dc_ == nullptr) return nullptr;
+  return &surface_.emplace(dc_);
+}
+
+void Win32WindowHost::ReleaseDC(DrawingSurface* context) {
+  if (context == nullptr || dc_ == nullptr) return;
+  surface_.reset();
+  ::ReleaseDC(window_, dc_);
+  dc_ = nullptr;
+}
+
+int Win32WindowHost::ScreenWidth() {
+  return ::GetSystemMetrics(SM_CXSCREEN);
+}
+int Win32WindowHost::ScreenHeight() {
+  return ::GetSystemMetrics(SM_CYSCREEN);
+}
+
+void Win32WindowHost::SetTimer(unsigned id, unsigned period_ms) {
+  ::SetTimer(window_, id, period_ms, nullptr);
+}
+
+void Win32WindowHost::KillTimer(unsigned id) {
+  ::KillTimer(window_, id);
+}
+
+void Win32WindowHost::MessageBoxA(const std::string& text, const std::string& caption) {
+  ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+void Win32WindowHost::SendDestroy() {
+  ::SendMessageA(window_, WM_DESTROY, 0, 0);
+}
+
+std::int64_t Win32WindowHost::Time() {
+  return std::time(nullptr);
+}
+
+}  // namespace verdant

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The configuration dialog (/c, no argument, and other texts): its look, and what Ok, Default,
+# Cancel and the number fields store in control.ini. Driven with the keyboard in tab order:
+# plant list, colour list, background list, Delay, Number, Ok, Default, Cancel, Help.
+source "$(dirname "$0")/saver_common.sh"
+DIALOG="--name ^Verdant.Drift$"
+
+open_dialog() {
+  start_saver "$@"
+  dialog=$(wait_window "$DIALOG" 60) || fail "no window captioned \"Verdant Drift\" ($*)"
+  sleep 1
+  timeout 10 xdotool windowfocus --sync "$dialog"
+}
+
+keys() { xdotool key --delay 150 "$@"; }
+
+expect_ended() {
+  wait_exit 30 || fail "the dialog did not end after $1"
+  [ "$saver_rc" = 1 ] || fail "$1: exit code $saver_rc, expected 1"
+}
+
+expect_settings() {
+  local got
+  got="$(setting PlantType) $(setting ColorChoice) $(setting BkgndTone) $(setting Delay)"
+  got="$got $(setting Number)"
+  [ "$got" = "$1" ] || fail "$2: control.ini holds \"$got\", expected \"$1\""
+}
+
+echo "== no argument: the patterned dialog with its controls; Escape (Cancel) writes nothing"
+write_settings PlantType=2 ColorChoice=3 BkgndTone=6 Delay=9 Number=11
+cp "$CONTROL_INI" "$work/before.ini"
+open_dialog
+shot "$ARTIFACT_DIR/config-dialog.png" "$dialog"
+# Pattern (cyan with blue dots), red labels, white list and field faces, blue logo text.
+for colour in "#00FFFF:2000" "#0000FF:500" "#FF0000:50" "#FFFFFF:500"; do
+  n=$(colour_count "$ARTIFACT_DIR/config-dialog.png" "${colour%%:*}")
+  [ "${n:-0}" -ge "${colour##*:}" ] || fail "dialog shows ${n:-0} pixels of ${colour%%:*}"
+done
+keys Escape
+expect_ended "Escape"
+cmp -s "$CONTROL_INI" "$work/before.ini" || fail "Cancel changed control.ini"
+
+echo "== /c: Default then Ok stores the initial settings"
+open_dialog /c
+keys Tab Tab Tab Tab Tab Tab space  # Default
+keys shift+Tab space                # Ok
+expect_ended "Default and Ok"
+expect_settings "4 7 0 5 32" "Default and Ok"
+
+echo "== Default then Cancel stores nothing"
+write_settings PlantType=2 ColorChoice=3 BkgndTone=6 Delay=9 Number=11
+cp "$CONTROL_INI" "$work/before.ini"
+open_dialog -C
+keys Tab Tab Tab Tab Tab Tab space Tab space  # Default, Cancel
+expect_ended "Default and Cancel"
+cmp -s "$CONTROL_INI" "$work/before.ini" || fail "Default and Cancel changed control.ini"
+
+echo "== a stored Cycle opens as Cycle, and Ok stores 8 again"
+write_settings PlantType=3 ColorChoice=8 BkgndTone=2 Delay=4 Number=6
+open_dialog c
+keys Return
+expect_ended "Ok"
+expect_settings "3 8 2 4 6" "Ok with Cycle stored"
+
+echo "== letters in Delay and a minus sign in Number store 0"
+open_dialog "/c:1234"
+keys Tab Tab Tab
+xdotool type --delay 150 "abc"
+keys Tab
+xdotool type --delay 150 -- "-7"
+keys Return
+expect_ended "Ok"
+expect_settings "3 8 2 0 0" "letters and a minus sign"
+echo "PASS: dialog picture in $ARTIFACT_DIR/config-dialog.png"
