@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The native saver on a virtual screen: it draws, paints the background bands, and ends on
+# exactly the input that ends the Windows saver.
+#   sdl_saver_test.sh <verdant>   (DISPLAY set, e.g. by with-xvfb.sh)
+set -uo pipefail
+verdant=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+settings() {  # <number> <delay> <tone>
+  mkdir -p "$XDG_CONFIG_HOME/verdant"
+  printf '[ScreenSaver.Verdant Drift]\nNumber=%s\nDelay=%s\nBkgndTone=%s\n' "$@" \
+    >"$XDG_CONFIG_HOME/verdant/control.ini"
+}
+
+start() { "$verdant" "$@" & pid=$!; sleep 2; }
+alive() { kill -0 "$pid" 2>/dev/null; }
+# Waits up to 3 s for the saver to end; its exit code must be 0.
+expect_end() {
+  for _ in $(seq 30); do alive || break; sleep 0.1; done
+  if alive; then fail "$1: still running"; kill "$pid"; wait "$pid"; return; fi
+  wait "$pid" || fail "$1: exit code $?"
+}
+# Mean brightness of a region of the screen, 0 to 1.
+brightness() { import -window root -crop "$1" +repage -format '%[fx:mean]' info:; }
+
+# Plants appear within three ticks.
+settings 32 5 0
+start
+sleep 1.5
+mean=$(brightness 1024x768+0+0)
+awk -v m="$mean" 'BEGIN { exit !(m > 0.0005) }' || fail "no plants on the screen (mean $mean)"
+[ -n "${ARTIFACT_DIR:-}" ] && mkdir -p "$ARTIFACT_DIR" && import -window root "$ARTIFACT_DIR/sdl-saver.png"
+xdotool key shift
+expect_end "shift key"
+
+# One plant, one tick of pause, then bands of the red ramp from top to bottom.
+settings 1 1 1
+start
+sleep 2.5
+bottom=$(brightness 1024x8+0+760)
+awk -v m="$bottom" 'BEGIN { exit !(m > 0.01) }' || fail "no bands at the bottom (mean $bottom)"
+xdotool click 1
+expect_end "mouse button"
+
+# The first position seen is the anchor: 3 pixels away in sum keeps it, 4 end it.
+settings 32 5 0
+start
+xdotool mousemove 514 385
+sleep 1
+alive || fail "a move of 3 pixels ended the saver"
+xdotool mousemove 514 386
+expect_end "a move of 4 pixels"
+
+# Unattended runs end by themselves; bad options are refused.
+"$verdant" --window 320x200 --ticks 2 || fail "--ticks run: exit code $?"
+"$verdant" --window 0x200 2>/dev/null
+[ $? -eq 2 ] || fail "bad window size accepted"
+
+[ "$failures" -eq 0 ] && echo "native saver: all checks passed"
+exit $((failures > 0))
