@@ -26,7 +26,7 @@ std::vector<std::uint32_t> DefaultPaletteColors() {
           Xrgb(0, 0xFF, 0xFF),    Xrgb(0xFF, 0xFF, 0xFF)};
 }
 
-// A palette index addresses at most this many entries.
+// The platform counts palette entries in a 16-bit word.
 constexpr std::size_t kMaxPaletteEntries = 0xFFFF;
 
 }  // namespace
