@@ -16,7 +16,18 @@ settings() {  # <number> <delay> <tone>
     >"$XDG_CONFIG_HOME/verdant/control.ini"
 }
 
-start() { "$verdant" "$@" & pid=$!; sleep 2; }
+# Starts the saver with the pointer at a known place and waits for its window: appearing
+# under the pointer gives it its first mouse move, which only records the anchor.
+start() {
+  xdotool mousemove 512 384
+  "$verdant" "$@" &
+  pid=$!
+  for _ in $(seq 100); do
+    xdotool search --name '^Verdant Drift$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 0.5
+}
 alive() { kill -0 "$pid" 2>/dev/null; }
 # Waits up to 3 s for the saver to end; its exit code must be 0.
 expect_end() {
@@ -26,13 +37,23 @@ expect_end() {
 }
 # Mean brightness of a region of the screen, 0 to 1.
 brightness() { import -window root -crop "$1" +repage -format '%[fx:mean]' info:; }
+# Polls a region for up to 15 s (ticks are late on a loaded machine) until it is brighter
+# than a threshold; prints the last value seen.
+wait_brighter() {  # <region> <threshold>
+  local mean=0
+  for _ in $(seq 30); do
+    mean=$(brightness "$1")
+    awk -v m="$mean" -v t="$2" 'BEGIN { exit !(m > t) }' && { echo "$mean"; return 0; }
+    sleep 0.5
+  done
+  echo "$mean"
+  return 1
+}
 
 # Plants appear within three ticks.
 settings 32 5 0
 start
-sleep 1.5
-mean=$(brightness 1024x768+0+0)
-awk -v m="$mean" 'BEGIN { exit !(m > 0.0005) }' || fail "no plants on the screen (mean $mean)"
+mean=$(wait_brighter 1024x768+0+0 0.0005) || fail "no plants on the screen (mean $mean)"
 [ -n "${ARTIFACT_DIR:-}" ] && mkdir -p "$ARTIFACT_DIR" && import -window root "$ARTIFACT_DIR/sdl-saver.png"
 xdotool key shift
 expect_end "shift key"
@@ -40,9 +61,7 @@ expect_end "shift key"
 # One plant, one tick of pause, then bands of the red ramp from top to bottom.
 settings 1 1 1
 start
-sleep 2.5
-bottom=$(brightness 1024x8+0+760)
-awk -v m="$bottom" 'BEGIN { exit !(m > 0.01) }' || fail "no bands at the bottom (mean $bottom)"
+bottom=$(wait_brighter 1024x8+0+760 0.01) || fail "no bands at the bottom (mean $bottom)"
 xdotool click 1
 expect_end "mouse button"
 
