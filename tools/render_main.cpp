@@ -31,11 +31,18 @@ int Fail(consoleio::ConsoleWriter& err, const std::string& message) {
   return kBadOptions;
 }
 
+// The options stand as the profile file for one run, even one that ends in an exception.
+class ProfileScope {
+ public:
+  explicit ProfileScope(ProfileStore& store) { SetProfileStore(&store); }
+  ~ProfileScope() { SetProfileStore(nullptr); }
+};
+
 // Window creation, then the ticks, then destruction, as the saver window lives them.
 void RunSaver(const RenderOptions& options, DrawingSurface& surface, TraceSurface* trace) {
   Settings() = SaverSettings{};
   OptionsProfile profile(options.settings);
-  SetProfileStore(&profile);
+  const ProfileScope scope(profile);
   SetInputQueue(nullptr);
   HeadlessWindow window(surface, options.width, options.height, options.seed);
   if (trace) trace->RecordCreate(options.width, options.height, options.seed);
@@ -45,7 +52,6 @@ void RunSaver(const RenderOptions& options, DrawingSurface& surface, TraceSurfac
     SaverOnTimer(window);
   }
   SaverOnDestroy(window);
-  SetProfileStore(nullptr);
 }
 
 int Render(const RenderOptions& options, consoleio::ConsoleWriter& err) {
