@@ -55,6 +55,22 @@ keys Tab Tab Tab Tab Tab Tab space Tab space  # Default, Cancel
 expect_ended "Default and Cancel"
 cmp -s "$CONTROL_INI" "$work/before.ini" || fail "Default and Cancel changed control.ini"
 
+echo "== the close command (Alt+F4) ends it as Cancel does"
+open_dialog /C
+keys Tab Tab Tab Tab Tab Tab space alt+F4  # Default, then close
+expect_ended "Alt+F4"
+cmp -s "$CONTROL_INI" "$work/before.ini" || fail "closing changed control.ini"
+
+echo "== Flowering Bushes disable the colour list and put back the stored scheme"
+write_settings PlantType=0 ColorChoice=3 BkgndTone=2 Delay=4 Number=6
+open_dialog /c
+keys Tab Down shift+Tab Home Down  # pick Yellows, then choose the bushes
+keys Tab Tab                        # the disabled colour list is skipped: Delay
+xdotool type --delay 150 "77"
+keys Return
+expect_ended "Ok"
+expect_settings "1 3 2 77 6" "Flowering Bushes"
+
 echo "== a stored Cycle opens as Cycle, and Ok stores 8 again"
 write_settings PlantType=3 ColorChoice=8 BkgndTone=2 Delay=4 Number=6
 open_dialog c
