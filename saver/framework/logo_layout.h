@@ -12,7 +12,7 @@ struct LogoFontMetrics {
   int average_width = 0;     // tmAveCharWidth
 };
 
-struct LogoFontSpec {
+struct LogoFontSize {
   int height;
   int width;
 };
@@ -24,7 +24,7 @@ struct LogoLine {
   int y;
 };
 
-inline constexpr std::array<LogoFontSpec, 3> kLogoFonts = {{{20, 10}, {12, 8}, {10, 6}}};
+inline constexpr std::array<LogoFontSize, 3> kLogoFonts = {{{20, 10}, {12, 8}, {10, 6}}};
 inline constexpr std::string_view kLogoTitle = "Verdant Drift";
 inline constexpr std::string_view kLogoVersion = "Version 1.0";
 inline constexpr std::string_view kLogoNotice1 = "Plants that grow";
