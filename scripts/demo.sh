@@ -8,7 +8,7 @@ here=$(dirname "$0")
 bin=$build/win32/bin
 "$here/wine-run.sh" --init
 trap '"$here/wine-run.sh" --shutdown' EXIT
-for prog in "$bin"/dockhand.exe; do
+for prog in "$bin"/{dockhand,beaconry,horolan,svc_control}.exe; do
   [ -x "$prog" ] || { echo "demo: $prog is not built" >&2; exit 1; }
 done
 
@@ -33,6 +33,19 @@ echo "== dockhand removes it =="
 show "$bin/dockhand.exe" "$service" /r
 echo "== removing it again finds no such service =="
 show "$bin/dockhand.exe" "$service" /r
+
+echo "== beaconry, installed by dockhand and started, answers horolan =="
+"$here/wine-run.sh" "$bin/dockhand.exe" Beaconry \
+  "$("$here/wine-run.sh" winepath -w "$bin/beaconry.exe" | tr -d '\r')" >/dev/null
+"$here/wine-run.sh" sc start Beaconry >/dev/null
+# Keeps the prefix's wineserver, and with it the service, up while horolan runs.
+timeout 120 "$here/wine-run.sh" "$bin/svc_control.exe" Beaconry wait 1 100 >/dev/null 2>&1 &
+keeper=$!
+"$here/wine-run.sh" "$bin/svc_control.exe" Beaconry wait 4 30 >/dev/null
+show "$bin/horolan.exe" .
+"$here/wine-run.sh" "$bin/svc_control.exe" Beaconry 1 >/dev/null
+wait "$keeper" || true
+"$here/wine-run.sh" "$bin/dockhand.exe" Beaconry /r >/dev/null
 
 echo "== verdant.scr, the screen saver, on a virtual screen for about 45 seconds =="
 WINE_RUN="$here/wine-run.sh" WIN32_BIN_DIR="$bin" ARTIFACT_DIR="$build/demo" \
