@@ -10,13 +10,13 @@ namespace {
 
 enum class Field { kWidth, kHeight, kSeed, kTicks, kPng, kTrace, kSetting };
 
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;
   Field field;
   const char* key;  // the profile key of a saver setting
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRule kOptions[] = {
     {"--width", Field::kWidth, nullptr},
     {"--height", Field::kHeight, nullptr},
     {"--seed", Field::kSeed, nullptr},
@@ -31,9 +31,9 @@ constexpr OptionSpec kOptions[] = {
 };
 constexpr std::string_view kRequired[] = {"--width", "--height", "--seed", "--ticks"};
 
-const OptionSpec* FindOption(std::string_view name) {
+const OptionRule* FindOption(std::string_view name) {
   auto found = std::find_if(std::begin(kOptions), std::end(kOptions),
-                            [name](const OptionSpec& spec) { return spec.name == name; });
+                            [name](const OptionRule& rule) { return rule.name == name; });
   return found == std::end(kOptions) ? nullptr : found;
 }
 
@@ -48,33 +48,33 @@ std::optional<Int> ParseInteger(std::string_view text) {
 
 // The error of one option with its value, or empty when it is taken.
 template <typename Int>
-std::string Take(const OptionSpec& spec, std::string_view value, Int& target) {
+std::string Take(const OptionRule& rule, std::string_view value, Int& target) {
   const std::optional<Int> number = ParseInteger<Int>(value);
-  if (!number) return std::string(spec.name) + " is not a number: " + std::string(value);
+  if (!number) return std::string(rule.name) + " is not a number: " + std::string(value);
   target = *number;
   return {};
 }
 
-std::string TakeSize(const OptionSpec& spec, std::string_view value, int& target) {
-  std::string error = Take(spec, value, target);
+std::string TakeSize(const OptionRule& rule, std::string_view value, int& target) {
+  std::string error = Take(rule, value, target);
   if (error.empty() && (target < 1 || target > kMaxRenderSize)) {
-    error = std::string(spec.name) + " must be 1 to 16384: " + std::string(value);
+    error = std::string(rule.name) + " must be 1 to 16384: " + std::string(value);
   }
   return error;
 }
 
-std::string TakeOption(const OptionSpec& spec, std::string_view value, RenderOptions& options) {
-  switch (spec.field) {
+std::string TakeOption(const OptionRule& rule, std::string_view value, RenderOptions& options) {
+  switch (rule.field) {
     case Field::kWidth:
-      return TakeSize(spec, value, options.width);
+      return TakeSize(rule, value, options.width);
     case Field::kHeight:
-      return TakeSize(spec, value, options.height);
+      return TakeSize(rule, value, options.height);
     case Field::kSeed:
-      return Take(spec, value, options.seed);
+      return Take(rule, value, options.seed);
     case Field::kTicks: {
-      std::string error = Take(spec, value, options.ticks);
+      std::string error = Take(rule, value, options.ticks);
       if (error.empty() && options.ticks < 0) {
-        error = std::string(spec.name) + " must not be negative: " + std::string(value);
+        error = std::string(rule.name) + " must not be negative: " + std::string(value);
       }
       return error;
     }
@@ -85,7 +85,7 @@ std::string TakeOption(const OptionSpec& spec, std::string_view value, RenderOpt
       options.trace = value;
       return {};
     case Field::kSetting:
-      return Take(spec, value, options.settings[spec.key]);
+      return Take(rule, value, options.settings[rule.key]);
   }
   return {};
 }
@@ -100,14 +100,14 @@ ParsedOptions ParseRenderOptions(std::span<const std::string_view> args) {
   }
   std::vector<std::string_view> seen;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); i += 2) {
-    const OptionSpec* spec = FindOption(args[i]);
-    if (!spec) {
+    const OptionRule* rule = FindOption(args[i]);
+    if (!rule) {
       parsed.error = "unknown option: " + std::string(args[i]);
     } else if (i + 1 == args.size()) {
-      parsed.error = std::string(spec->name) + " needs a value";
+      parsed.error = std::string(rule->name) + " needs a value";
     } else {
-      parsed.error = TakeOption(*spec, args[i + 1], parsed.options);
-      seen.push_back(spec->name);
+      parsed.error = TakeOption(*rule, args[i + 1], parsed.options);
+      seen.push_back(rule->name);
     }
   }
   for (const std::string_view name : kRequired) {
