@@ -1,7 +1,8 @@
 #pragma once
 // The profile file of the saver's settings: on Windows GetPrivateProfileIntA and
 // WritePrivateProfileStringA; elsewhere an INI file. Reading never fails: a missing file,
-// section or key, or text that is no number, yields the default (or the leading digits).
+// section or key, or an empty value, yields the default; any other value yields its leading
+// signed decimal digits, or 0 when it has none.
 #include <string>
 
 namespace verdant {

@@ -12,29 +12,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ParseProfileIntTest, ReadsLeadingSignedDigitsElseTheDefault) {
+TEST(ParseProfileIntTest, ReadsLeadingSignedDigits) {
   EXPECT_EQ(ParseProfileInt("32", 5), 32);
   EXPECT_EQ(ParseProfileInt("-7", 5), -7);
   EXPECT_EQ(ParseProfileInt("+9", 5), 9);
   EXPECT_EQ(ParseProfileInt("  12", 5), 12);
+  EXPECT_EQ(ParseProfileInt("\t12", 5), 12);
   EXPECT_EQ(ParseProfileInt("12abc", 5), 12);
   EXPECT_EQ(ParseProfileInt("3.9", 5), 3);
   EXPECT_EQ(ParseProfileInt("0x10", 5), 0);
-  EXPECT_EQ(ParseProfileInt("abc", 5), 5);
-  EXPECT_EQ(ParseProfileInt("", 5), 5);
-  EXPECT_EQ(ParseProfileInt("-", 5), 5);
-  EXPECT_EQ(ParseProfileInt("- 3", 5), 5);
   EXPECT_EQ(ParseProfileInt("-2147483648", 5), -2147483647 - 1);
   // Too many digits wrap around in 32 bits, as the Windows call does, instead of failing.
   EXPECT_EQ(ParseProfileInt("4294967297", 5), 1);
 }
 
+TEST(ParseProfileIntTest, TextWithoutDigitsIsZeroButAnEmptyValueIsTheDefault) {
+  EXPECT_EQ(ParseProfileInt("abc", 5), 0);
+  EXPECT_EQ(ParseProfileInt("-", 5), 0);
+  EXPECT_EQ(ParseProfileInt("+", 5), 0);
+  EXPECT_EQ(ParseProfileInt("- 3", 5), 0);
+  EXPECT_EQ(ParseProfileInt("--5", 5), 0);
+  EXPECT_EQ(ParseProfileInt("", 5), 5);
+  EXPECT_EQ(ParseProfileInt(" \t ", 5), 5);
+}
+
 TEST(ReadProfileIntTest, FindsTheKeyInItsSectionIgnoringCase) {
   const std::string ini =
-      "; settings\n[Other]\nNumber=1\n[ScreenSaver.Verdant Drift]\nnumber = 44\nDelay=x\n";
+      "; settings\n[Other]\nNumber=1\n[ScreenSaver.Verdant Drift]\nnumber = 44\nDelay=x\n"
+      "PlantType=\n";
   EXPECT_EQ(ReadProfileInt(ini, "ScreenSaver.Verdant Drift", "Number", 32), 44);
   EXPECT_EQ(ReadProfileInt(ini, "screensaver.verdant drift", "NUMBER", 32), 44);
-  EXPECT_EQ(ReadProfileInt(ini, "ScreenSaver.Verdant Drift", "Delay", 5), 5);
+  EXPECT_EQ(ReadProfileInt(ini, "ScreenSaver.Verdant Drift", "Delay", 5), 0);
+  EXPECT_EQ(ReadProfileInt(ini, "ScreenSaver.Verdant Drift", "PlantType", 4), 4);
   EXPECT_EQ(ReadProfileInt(ini, "ScreenSaver.Verdant Drift", "BkgndTone", 0), 0);
   EXPECT_EQ(ReadProfileInt(ini, "Missing", "Number", 32), 32);
   EXPECT_EQ(ReadProfileInt("\x01\xff[[[=\n==\n", "a", "b", 6), 6);

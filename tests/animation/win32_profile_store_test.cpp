@@ -36,6 +36,18 @@ TEST_F(Win32ProfileStoreTest, WritesDecimalTextAndReadsItBack) {
   EXPECT_EQ(store.GetPrivateProfileIntA("Other", "Number", 8, file), 8);
 }
 
+// The INI store off Windows reads these values the same way.
+TEST_F(Win32ProfileStoreTest, TextWithoutDigitsIsZeroButAnEmptyValueIsTheDefault) {
+  for (const char* text : {"abc", "-", "- 3"}) {
+    EXPECT_TRUE(store.WritePrivateProfileStringA("S", "Delay", text, file));
+    EXPECT_EQ(store.GetPrivateProfileIntA("S", "Delay", 5, file), 0) << text;
+  }
+  EXPECT_TRUE(store.WritePrivateProfileStringA("S", "Delay", "", file));
+  EXPECT_EQ(store.GetPrivateProfileIntA("S", "Delay", 5, file), 5);
+  EXPECT_TRUE(store.WritePrivateProfileStringA("S", "Delay", "4294967297", file));
+  EXPECT_EQ(store.GetPrivateProfileIntA("S", "Delay", 5, file), 1);
+}
+
 TEST_F(Win32ProfileStoreTest, KeepsOtherKeysOfTheFile) {
   WritePrivateProfileStringA("Desktop", "Wallpaper", "none", file.c_str());
   EXPECT_TRUE(store.WritePrivateProfileStringA("S", "Number", "8", file));

@@ -11,6 +11,10 @@ namespace {
 
 const std::string kSection = "ScreenSaver.Verdant Drift";
 
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 bool StartsWithNumber(std::string_view text) {
   const std::size_t at = text.find_first_not_of(" \t");
   if (at == std::string_view::npos) return false;
@@ -24,9 +28,10 @@ bool StartsWithNumber(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-  // A value that does not start with a number yields exactly the default.
+  // An empty value yields exactly the default, any other that does not start with a number 0.
   const int parsed = verdant::ParseProfileInt(text, 12345);
-  if (!StartsWithNumber(text) && parsed != 12345) std::abort();
+  if (IsBlank(text) && parsed != 12345) std::abort();
+  if (!IsBlank(text) && !StartsWithNumber(text) && parsed != 0) std::abort();
   if (verdant::ParseProfileInt(std::to_string(parsed), 0) != parsed) std::abort();
 
   for (const char* key : {"PlantType", "ColorChoice", "BkgndTone", "Delay", "Number"}) {

@@ -57,9 +57,10 @@ bool ReplaceFile(const std::filesystem::path& path, const std::string& text) {
 int ParseProfileInt(std::string_view text, int default_value) {
   std::size_t at = 0;
   while (at < text.size() && IsBlank(text[at])) ++at;
+  // An empty value counts as missing; any other text without digits is 0, as on Windows.
+  if (at == text.size()) return default_value;
   bool negative = false;
-  if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
-  if (at == text.size() || !IsDigit(text[at])) return default_value;
+  if (text[at] == '-' || text[at] == '+') negative = text[at++] == '-';
   std::uint32_t value = 0;
   for (; at < text.size() && IsDigit(text[at]); ++at) value = value * 10 + (text[at] - '0');
   if (negative) value = 0u - value;

@@ -1,7 +1,7 @@
 #pragma once
 // The profile file off Windows: <folder>/<file> as an INI file, read and written with
 // SimpleIni so that other sections, keys and comments survive a write. Values read like
-// GetPrivateProfileIntA: the leading (signed) decimal digits, or the default.
+// GetPrivateProfileIntA: the leading (signed) decimal digits, or 0 without any.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,8 +11,8 @@
 
 namespace verdant {
 
-// Optional blanks and sign, then decimal digits (wrapping like the Windows call); the default
-// when there are no digits.
+// Optional blanks and sign, then decimal digits (wrapping like the Windows call); 0 when there
+// are no digits, the default when the text is empty or blank.
 int ParseProfileInt(std::string_view text, int default_value);
 
 // The integer of section/key in INI text; the default when the key is missing.
