@@ -21,12 +21,10 @@ bool TimeService::StartUp() {
   if (!ReportStatus(kServiceStartPending, 0, 1, kStartWaitHint)) return false;
   if (!CreateEvents()) return false;
   if (!ReportStatus(kServiceStartPending, 0, 2, kStartWaitHint)) return false;
-  if (!OpenServerMailslot()) return false;
+  Handle descriptor = kNoHandle;
+  if (!OpenServerMailslot(descriptor)) return false;
   auto name = platform_.clock.GetComputerNameA();
-  if (!name) {
-    LogErrorAndStop("GetComputerName");
-    return false;
-  }
+  if (!name) return FailWithDescriptor(descriptor, "GetComputerName");
   computer_name_ = *name;
   worker_ = platform_.host.CreateThread([this] { ServeRequests(); });
   if (worker_ == kNoHandle) return false;
@@ -44,9 +42,10 @@ bool TimeService::CreateEvents() {
   return run_gate_ != kNoHandle;
 }
 
-bool TimeService::OpenServerMailslot() {
+// `descriptor` is kept for the caller: a failure later in the start frees it too.
+bool TimeService::OpenServerMailslot(Handle& descriptor) {
   auto& security = platform_.security;
-  const Handle descriptor = security.LocalAlloc(kLptr, kSecurityDescriptorMinLength);
+  descriptor = security.LocalAlloc(kLptr, kSecurityDescriptorMinLength);
   if (descriptor == kNoHandle) {
     LogErrorAndStop("LocalAlloc pSD failed");
     return false;

@@ -32,7 +32,7 @@ class TimeService {
  private:
   bool StartUp();
   bool CreateEvents();
-  bool OpenServerMailslot();
+  bool OpenServerMailslot(Handle& descriptor);
   bool FailWithDescriptor(Handle descriptor, std::string_view message);
   void End();
   Handle OpenReplyMailslot(const std::string& requester);
