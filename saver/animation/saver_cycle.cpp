@@ -46,7 +46,6 @@ void PaintBand(DrawingSurface& context, int index, int top, int bottom) {
 void PaintBands(DrawingSurface& context) {
   const int first = BackgroundFirst();
   const int count = BackgroundCount();
-  if (count <= 0) return;  // no palette was ever built: there is no background range
   const int height = ScreenHeight / count + 1;
   for (int k = 0; k < count; ++k) PaintBand(context, first + k, k * height, (k + 1) * height);
 }
