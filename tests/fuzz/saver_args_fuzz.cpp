@@ -1,0 +1,49 @@
+// The saver's command line (the text after the program name picks the mode) and
+// verdant-render's options (NUL-separated arguments): no crash, and what they accept is sane.
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "saver/framework/command_line.h"
+#include "tools/render_options.h"
+
+namespace {
+
+void CheckSaverLine(std::string_view line) {
+  std::string_view argument = verdant::SaverArgument(line);
+  // The argument is a tail of the line itself, never a copy or a read past it.
+  if (!argument.empty() && argument.data() + argument.size() != line.data() + line.size()) {
+    std::abort();
+  }
+  verdant::ChooseSaverMode(argument);
+}
+
+void CheckRenderOptions(std::string_view text) {
+  std::vector<std::string_view> args;
+  for (std::size_t start = 0; start <= text.size();) {
+    std::size_t end = text.find('\0', start);
+    if (end == std::string_view::npos) end = text.size();
+    args.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  verdant::ParsedOptions parsed = verdant::ParseRenderOptions(args);
+  const verdant::RenderOptions& options = parsed.options;
+  if (!parsed.error.empty() || options.help) return;
+  if (options.width < 1 || options.width > verdant::kMaxRenderSize || options.height < 1 ||
+      options.height > verdant::kMaxRenderSize || options.ticks < 0) {
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+  if (data[0] & 1) {
+    CheckRenderOptions(text);
+  } else {
+    CheckSaverLine(text);
+  }
+  return 0;
+}
