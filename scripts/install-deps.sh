@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libsimpleini-dev libsdl2-dev libpng-dev libcairo2-dev
-  wine wine32 xvfb xdotool x11-utils imagemagick util-linux
+  wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
 )
 
 missing=()
