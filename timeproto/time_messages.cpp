@@ -53,8 +53,8 @@ TimeReply BuildTimeReply(std::string_view server_name, const TimeField& time) {
   PutWord(reply, 2, kTypeReply);
   PutNameField(reply, kNameFieldOffset, server_name);
   PutWord(reply, kTimeFieldOffset, kFieldLength);
-  const std::uint16_t words[] = {time.wYear,   time.wMonth,  time.wDayOfWeek, time.wDay,
-                                 time.wHour,   time.wMinute, time.wSecond,    time.wMilliseconds};
+  const std::uint16_t words[] = {time.wYear, time.wMonth,  time.wDayOfWeek, time.wDay,
+                                 time.wHour, time.wMinute, time.wSecond,    time.wMilliseconds};
   for (std::size_t i = 0; i < std::size(words); ++i) {
     PutWord(reply, kTimeFieldOffset + 2 + 2 * i, words[i]);
   }

@@ -11,11 +11,15 @@ using GdiHandle = std::uintptr_t;
 using ColorRef = std::uint32_t;
 
 // A colour that resolves through the selected, realised logical palette.
-constexpr ColorRef PaletteIndex(unsigned index) { return 0x01000000u | (index & 0xFFFFu); }
+constexpr ColorRef PaletteIndex(unsigned index) {
+  return 0x01000000u | (index & 0xFFFFu);
+}
 constexpr ColorRef RgbColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return red | (green << 8) | (blue << 16);
 }
-constexpr bool IsPaletteIndex(ColorRef color) { return (color >> 24) == 1; }
+constexpr bool IsPaletteIndex(ColorRef color) {
+  return (color >> 24) == 1;
+}
 
 constexpr std::uint8_t kPcReserved = 1;
 

@@ -5,7 +5,9 @@ namespace {
 std::uint32_t state = 1;  // the C library's state before any seeding
 }
 
-void SeedRandom(std::uint32_t seed) { state = seed; }
+void SeedRandom(std::uint32_t seed) {
+  state = seed;
+}
 
 int Random() {
   state = state * 214013u + 2531011u;

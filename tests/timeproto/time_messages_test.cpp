@@ -9,7 +9,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Zeros(std::size_t n) { return Bytes(n, 0); }
+Bytes Zeros(std::size_t n) {
+  return Bytes(n, 0);
+}
 
 Bytes Concat(std::initializer_list<Bytes> parts) {
   Bytes all;
