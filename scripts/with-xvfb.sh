@@ -1,26 +1,28 @@
 #!/usr/bin/env bash
 # Runs a command with its own virtual X screen (1024x768, 24 bits) and ends that screen after.
 #   with-xvfb.sh <command> [args…]
+# Xvfb picks a free display itself (-displayfd), so tests started side by side never share one.
 set -uo pipefail
 
 size="${XVFB_SCREEN:-1024x768x24}"
-for n in $(seq 90 140); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
-    export DISPLAY=":$n"
-    "$@"
-    rc=$?
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    exit $rc
-  fi
+ready=$(mktemp)
+trap 'rm -f "$ready"' EXIT
+Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$ready" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
 done
-echo "with-xvfb.sh: no free display" >&2
-exit 1
+display=$(tr -d '[:space:]' <"$ready")
+if [ -z "$display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+  echo "with-xvfb.sh: Xvfb did not start" >&2
+  kill "$xvfb_pid" 2>/dev/null
+  exit 1
+fi
+export DISPLAY=":$display"
+"$@"
+rc=$?
+kill "$xvfb_pid" 2>/dev/null
+wait "$xvfb_pid" 2>/dev/null
+exit $rc
