@@ -23,7 +23,7 @@ start() {
   "$verdant" "$@" &
   pid=$!
   for _ in $(seq 100); do
-    xdotool search --name '^Verdant Drift$' >/dev/null 2>&1 && break
+    xdotool search --onlyvisible --name '^Verdant Drift$' >/dev/null 2>&1 && break
     sleep 0.1
   done
   sleep 0.5

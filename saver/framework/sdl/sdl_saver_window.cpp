@@ -1,5 +1,6 @@
 #include "saver/framework/sdl/sdl_saver_window.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "saver/framework/saver_window_proc.h"
@@ -49,6 +50,7 @@ SdlSaverWindow::SdlSaverWindow(std::optional<WindowSize> size) {
   window_ = SDL_CreateWindow("Verdant Drift", x, y, size->width, size->height, flags);
   if (!window_) return;
   SDL_GetWindowSize(window_, &width_, &height_);
+  SDL_GetGlobalMouseState(&cursor_.x, &cursor_.y);
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (renderer_) {
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
@@ -112,9 +114,11 @@ void SdlSaverWindow::Translate(const SDL_Event& event) {
       Dispatch(kWmKeyDown, static_cast<MessageWParam>(event.key.keysym.sym), 0);
       break;
     case SDL_MOUSEMOTION:
+      TrackPointer(event.motion.x, event.motion.y);
       Dispatch(kWmMouseMove, 0, 0);
       break;
     case SDL_MOUSEBUTTONDOWN:
+      TrackPointer(event.button.x, event.button.y);
       Dispatch(ButtonMessage(event.button.button), 0, 0);
       break;
     case SDL_WINDOWEVENT:
@@ -168,15 +172,26 @@ void SdlSaverWindow::PostQuitMessage(int exit_code) {
   quit_code_ = exit_code;
 }
 
-// The pointer as of the events handled so far: X servers driven by synthetic input do not
-// always report the global position afresh.
+// The pointer where the last mouse event handled put it: X delivers pointer positions with
+// its events, and asking the server afresh would see moves not yet handled.
 CursorPoint SdlSaverWindow::GetCursorPos() {
-  CursorPoint point;
-  int window_x = 0;
-  int window_y = 0;
-  SDL_GetMouseState(&point.x, &point.y);
-  if (window_) SDL_GetWindowPosition(window_, &window_x, &window_y);
-  return {point.x + window_x, point.y + window_y};
+  return cursor_;
+}
+
+// The pointer stops at the screen's edge, as it does on Windows.
+void SdlSaverWindow::SetCursorPos(int x, int y) {
+  SDL_Rect screen{0, 0, 1, 1};
+  SDL_GetDisplayBounds(0, &screen);
+  cursor_ = {std::clamp(x, screen.x, screen.x + std::max(screen.w - 1, 0)),
+             std::clamp(y, screen.y, screen.y + std::max(screen.h - 1, 0))};
+  SDL_WarpMouseGlobal(cursor_.x, cursor_.y);
+}
+
+void SdlSaverWindow::TrackPointer(int window_x, int window_y) {
+  int left = 0;
+  int top = 0;
+  if (window_) SDL_GetWindowPosition(window_, &left, &top);
+  cursor_ = {window_x + left, window_y + top};
 }
 
 MessageResult SdlSaverWindow::DefWindowProcA(unsigned message, MessageWParam, MessageLParam) {

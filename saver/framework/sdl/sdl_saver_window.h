@@ -47,7 +47,7 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, pub
   void PostQuitMessage(int exit_code) override;
   void SetCursor() override { SDL_ShowCursor(SDL_DISABLE); }
   CursorPoint GetCursorPos() override;
-  void SetCursorPos(int x, int y) override { SDL_WarpMouseGlobal(x, y); }
+  void SetCursorPos(int x, int y) override;
   MessageResult DefWindowProcA(unsigned message, MessageWParam w_param,
                                MessageLParam l_param) override;
 
@@ -62,6 +62,7 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, pub
   };
   MessageResult Dispatch(unsigned message, MessageWParam w_param, MessageLParam l_param);
   void Translate(const SDL_Event& event);
+  void TrackPointer(int window_x, int window_y);
   void Present();
   void Destroy();
 
@@ -69,6 +70,7 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, pub
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   std::optional<SoftwareSurface> surface_;
+  CursorPoint cursor_;
   int width_ = 0;
   int height_ = 0;
   bool destroyed_ = false;
