@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command with its own virtual X screen (1024x768, 24 bits) and ends that screen after.
 #   with-xvfb.sh <command> [args…]
-# Xvfb picks a free display itself (-displayfd), so tests started side by side never share one.
+# Xvfb picks a free display itself (-displayfd), so tests started side by side never share one;
+# -noreset keeps it from refusing connections while it resets after its last client leaves.
 set -uo pipefail
 
 size="${XVFB_SCREEN:-1024x768x24}"
 ready=$(mktemp)
 trap 'rm -f "$ready"' EXIT
-Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$ready" ] && break

@@ -78,6 +78,8 @@ expect_end "a move of 4 pixels"
 "$verdant" --window 320x200 --ticks 2 || fail "--ticks run: exit code $?"
 "$verdant" --window 0x200 2>/dev/null
 [ $? -eq 2 ] || fail "bad window size accepted"
+DISPLAY= "$verdant" --ticks 1 2>/dev/null
+[ $? -eq 1 ] || fail "ran without a display"
 
 [ "$failures" -eq 0 ] && echo "native saver: all checks passed"
 exit $((failures > 0))

@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
     }
   }
 
+  // Only a desktop will do: SDL would otherwise fall back to an off-screen driver and the
+  // saver would run unseen. SDL_VIDEODRIVER still overrides this.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "verdant: no display: %s\n", SDL_GetError());
     return 1;
