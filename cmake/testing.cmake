@@ -34,23 +34,29 @@ function(verdant_add_unit_test name)
   endif()
 endfunction()
 
-# verdant_add_wine_test(<name> COMMAND <program and args…> [GUI] [TIMEOUT s] [LABELS …])
-# Runs a command through the Wine harness (private prefix, no right to set the clock).
-function(verdant_add_wine_test name)
-  cmake_parse_arguments(T "GUI" "TIMEOUT" "COMMAND;LABELS" ${ARGN})
-  if(NOT T_TIMEOUT)
-    set(T_TIMEOUT 300)
-  endif()
-  set(labels wine ${T_LABELS})
-  set(cmd ${WINE_RUN} ${T_COMMAND})
-  if(T_GUI)
+# Registers <command…> under the Wine prefix fixture, labelled wine (and gui, with a virtual
+# screen of its own, when gui is true). Both kinds of Wine test below come through here.
+function(verdant_register_wine name gui timeout)
+  set(labels wine)
+  set(cmd ${ARGN})
+  if(gui)
     set(cmd ${WITH_XVFB} ${cmd})
     list(APPEND labels gui)
   endif()
+  if(NOT timeout)
+    set(timeout 300)
+  endif()
   add_test(NAME ${name} COMMAND ${cmd})
-  set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${T_TIMEOUT}
+  set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${timeout}
     FIXTURES_REQUIRED wineprefix
-    ENVIRONMENT "WINEPREFIX=${WINE_PREFIX_DIR};WIN32_BIN_DIR=${WIN32_BIN_DIR}")
+    ENVIRONMENT "WINEPREFIX=${WINE_PREFIX_DIR};WIN32_BIN_DIR=${WIN32_BIN_DIR};WINE_RUN=${WINE_RUN};WITH_XVFB=${WITH_XVFB};ARTIFACT_DIR=${CMAKE_BINARY_DIR}/artifacts")
+endfunction()
+
+# verdant_add_wine_test(<name> COMMAND <program and args…> [GUI] [TIMEOUT s])
+# Runs a command through the Wine harness (private prefix, no right to set the clock).
+function(verdant_add_wine_test name)
+  cmake_parse_arguments(T "GUI" "TIMEOUT" "COMMAND" ${ARGN})
+  verdant_register_wine(${name} "${T_GUI}" "${T_TIMEOUT}" ${WINE_RUN} ${T_COMMAND})
 endfunction()
 
 # verdant_add_wine_script(<name> SCRIPT <file> [ARGS …] [GUI] [TIMEOUT s])
@@ -58,19 +64,7 @@ endfunction()
 # WINEPREFIX in its environment and uses the harness for every Windows program it starts.
 function(verdant_add_wine_script name)
   cmake_parse_arguments(T "GUI" "SCRIPT;TIMEOUT" "ARGS" ${ARGN})
-  if(NOT T_TIMEOUT)
-    set(T_TIMEOUT 300)
-  endif()
-  set(labels wine)
-  set(cmd bash ${T_SCRIPT} ${T_ARGS})
-  if(T_GUI)
-    set(cmd ${WITH_XVFB} ${cmd})
-    list(APPEND labels gui)
-  endif()
-  add_test(NAME ${name} COMMAND ${cmd})
-  set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${T_TIMEOUT}
-    FIXTURES_REQUIRED wineprefix
-    ENVIRONMENT "WINEPREFIX=${WINE_PREFIX_DIR};WIN32_BIN_DIR=${WIN32_BIN_DIR};WINE_RUN=${WINE_RUN};WITH_XVFB=${WITH_XVFB};ARTIFACT_DIR=${CMAKE_BINARY_DIR}/artifacts")
+  verdant_register_wine(${name} "${T_GUI}" "${T_TIMEOUT}" bash ${T_SCRIPT} ${T_ARGS})
 endfunction()
 
 if(NOT WIN32 AND WIN32_BIN_DIR)

@@ -11,7 +11,6 @@
 namespace verdant {
 namespace {
 
-using testing::FakeInputQueue;
 using testing::RecordingSurface;
 using testing::SeedWhere;
 using testing::SurfaceOp;
@@ -121,12 +120,7 @@ TEST_F(BushFanTest, ASegmentsDrawSteersTheNextOne) {
   }
 }
 
-class BushInputTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetInputQueue(&queue); }
-  void TearDown() override { SetInputQueue(nullptr); }
-  FakeInputQueue queue;
-};
+using BushInputTest = testing::PlantInputTest;
 
 TEST_F(BushInputTest, InputDuringTheFirstBranchLeavesOneBranchPerLevel) {
   SeedForExampleBush();

@@ -1,6 +1,8 @@
 #pragma once
-// Seeds chosen by what their first draws give, and the number of draws a piece of drawing
-// takes, measured on the shared random source.
+// Seeds chosen by what their first draws give, the number of draws a piece of drawing
+// takes, measured on the shared random source, and a fixture whose queue the plants look into.
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -8,6 +10,8 @@
 #include <vector>
 
 #include "saver/core/random_source.h"
+#include "saver/plants/draw_plant.h"
+#include "tests/saver_fakes/recording_surface.h"
 
 namespace verdant::testing {
 
@@ -38,5 +42,13 @@ inline long DrawsTaken(std::uint32_t seed, const std::function<void()>& run) {
   }
   return -1;
 }
+
+// The plants see `queue` as the thread's input for the length of a test.
+class PlantInputTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetInputQueue(&queue); }
+  void TearDown() override { SetInputQueue(nullptr); }
+  FakeInputQueue queue;
+};
 
 }  // namespace verdant::testing

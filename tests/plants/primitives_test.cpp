@@ -8,7 +8,6 @@
 namespace verdant {
 namespace {
 
-using testing::FakeInputQueue;
 using testing::RecordingSurface;
 using testing::SeedWhere;
 using testing::SurfaceOp;
@@ -80,12 +79,7 @@ TEST(BranchAngleTest, TakesExactlyOneDraw) {
   EXPECT_EQ(testing::DrawsTaken(99, [] { BranchAngle(1, 2, 1, 4, 5); }), 1);
 }
 
-class InputPendingTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetInputQueue(&queue); }
-  void TearDown() override { SetInputQueue(nullptr); }
-  FakeInputQueue queue;
-};
+using InputPendingTest = testing::PlantInputTest;
 
 TEST_F(InputPendingTest, NoQueueMeansNoInput) {
   SetInputQueue(nullptr);

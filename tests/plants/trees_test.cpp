@@ -13,7 +13,6 @@ namespace {
 
 using testing::DrawnLine;
 using testing::DrawsTaken;
-using testing::FakeInputQueue;
 using testing::RecordingSurface;
 using testing::SeedWhere;
 
@@ -171,19 +170,14 @@ TEST(TreeTest, SmallTreeLeaderStartsStraightUpFromTheTrunkTop) {
   EXPECT_EQ(stem.y0, first.y0 + 40);
 }
 
-class TreeInputTest : public ::testing::Test {
+class TreeInputTest : public testing::PlantInputTest {
  protected:
-  void SetUp() override { SetInputQueue(&queue); }
-  void TearDown() override { SetInputQueue(nullptr); }
-
   // Posts a mouse move when the `line`-th line (1-based) is drawn.
   void InputAtLine(RecordingSurface& surface, std::size_t line) {
     surface.on_call = [this, &surface, line](const testing::SurfaceCall&) {
       if (surface.lines().size() == line && queue.messages.empty()) queue.Post(0x200);
     };
   }
-
-  FakeInputQueue queue;
 };
 
 TEST_F(TreeInputTest, ForestTreeKeepsTrunkAndFirstStem) {
