@@ -13,9 +13,7 @@ constexpr COLORREF kCyan = RGB(0, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr char kHelpFile[] = "VERDANT.HLP";
 
-// The instance the dialog's resources come from, and the dialog's graphic objects, which live
-// from its initialisation to its end.
-HINSTANCE DialogInstance = nullptr;
+// The dialog's graphic objects, which live from its initialisation until its window is gone.
 HBITMAP BackgroundBitmap = nullptr;
 HBRUSH PatternBrush = nullptr;
 HBITMAP LogoBitmap = nullptr;
@@ -28,20 +26,30 @@ INT_PTR OnInitDialog(HWND dialog) {
     ::EndDialog(dialog, 1);
     return TRUE;
   }
-  BackgroundBitmap = ::LoadBitmapA(DialogInstance, "SSBkgBitmap");
-  LogoBitmap = ::LoadBitmapA(DialogInstance, "CrestMark");
+  // The bitmaps come from the module that holds the dialog's template.
+  const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+  BackgroundBitmap = ::LoadBitmapA(instance, "SSBkgBitmap");
+  LogoBitmap = ::LoadBitmapA(instance, "CrestMark");
   PatternBrush = ::CreatePatternBrush(BackgroundBitmap);
   CyanBrush = ::CreateSolidBrush(kCyan);
   return TRUE;
 }
 
 INT_PTR EndConfigDialog(HWND dialog) {
+  ::EndDialog(dialog, 1);
+  return TRUE;
+}
+
+// Only once the window is gone: while EndDialog runs, the buttons still ask for the cyan brush.
+void DeleteGraphicObjects() {
   ::DeleteObject(PatternBrush);
   ::DeleteObject(BackgroundBitmap);
   ::DeleteObject(CyanBrush);
   ::DeleteObject(LogoBitmap);
-  ::EndDialog(dialog, 1);
-  return TRUE;
+  PatternBrush = nullptr;
+  BackgroundBitmap = nullptr;
+  CyanBrush = nullptr;
+  LogoBitmap = nullptr;
 }
 
 INT_PTR OnCommand(HWND dialog, int id, unsigned notification) {
@@ -137,7 +145,6 @@ int PrepareConfigClasses(HINSTANCE) {
 
 int ShowConfigDialog(HINSTANCE instance, bool with_owner) {
   HWND owner = with_owner ? ::GetActiveWindow() : nullptr;
-  DialogInstance = instance;
   if (PrepareConfigClasses(instance)) {
     ::DialogBoxParamA(instance, MAKEINTRESOURCEA(kConfigDialogId), owner, ConfigDialogProc, 0);
   }
@@ -159,6 +166,9 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM w_param, LPA
       return ColorControl(reinterpret_cast<HDC>(w_param));
     case WM_CLOSE:
       return EndConfigDialog(dialog);
+    case WM_DESTROY:
+      DeleteGraphicObjects();
+      return FALSE;
   }
   return FALSE;
 }
