@@ -56,6 +56,13 @@ class ConfigDialogTest : public ::testing::Test {
     return reinterpret_cast<HBRUSH>(brush);
   }
 
+  // Keys as typing delivers them, over the field's selected text.
+  void Type(int field, const std::string& text) {
+    HWND edit = ::GetDlgItem(dialog, field);
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (char c : text) ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+  }
+
   MemoryProfile profile;
   HWND dialog = nullptr;
 };
@@ -73,6 +80,15 @@ TEST_F(ConfigDialogTest, ButtonsGetALiveBrushUntilTheWindowIsGone) {
     ::DestroyWindow(dialog);
     EXPECT_EQ(::GetObjectType(brush), 0u) << "left behind after " << message << " " << id;
   }
+}
+
+TEST_F(ConfigDialogTest, NumberFieldsTakeMoreDigitsThanTheyShow) {
+  ASSERT_NE(Open(), nullptr);
+  Type(kDelayEdit, "1234567");
+  Type(kNumberEdit, "   42");
+  ::SendMessageA(dialog, WM_COMMAND, kOkButton, 0);
+  EXPECT_EQ(profile.written["Delay"], "1234567");
+  EXPECT_EQ(profile.written["Number"], "42");
 }
 
 }  // namespace
