@@ -14,6 +14,21 @@ open_dialog() {
 
 keys() { xdotool key --delay 150 "$@"; }
 
+# Pixels of colour $2 (#RRGGBB) in the part of the dialog picture $1 given in dialog units
+# (left top right bottom, 172 x 195 in all). The client area is where the cyan background reaches.
+area_count() {
+  local client geometry
+  client=$(convert "$1" -fill black +opaque '#00FFFF' -format %@ info:)
+  geometry=$(echo "$client $3 $4 $5 $6" | awk -F'[ x+]' '{
+    sx = $1 / 172; sy = $2 / 195
+    l = int($5 * sx + $3 + 1); t = int($6 * sy + $4 + 1); r = int($7 * sx + $3); b = int($8 * sy + $4)
+    printf "%dx%d+%d+%d", r - l, b - t, l, t }')
+  convert "$1" -crop "$geometry" +repage "$work/area.png"
+  local n
+  n=$(colour_count "$work/area.png" "$2")
+  echo "${n:-0}"
+}
+
 expect_ended() {
   wait_exit 30 || fail "the dialog did not end after $1"
   [ "$saver_rc" = 1 ] || fail "$1: exit code $saver_rc, expected 1"
@@ -31,11 +46,26 @@ write_settings PlantType=2 ColorChoice=3 BkgndTone=6 Delay=9 Number=11
 cp "$CONTROL_INI" "$work/before.ini"
 open_dialog
 shot "$ARTIFACT_DIR/config-dialog.png" "$dialog"
-# Pattern (cyan with blue dots), red labels, white list and field faces, blue logo text.
-for colour in "#00FFFF:2000" "#0000FF:500" "#FF0000:50" "#FFFFFF:500"; do
+# Pattern (cyan with blue dots), white list and field faces.
+for colour in "#00FFFF:2000" "#0000FF:500" "#FFFFFF:500"; do
   n=$(colour_count "$ARTIFACT_DIR/config-dialog.png" "${colour%%:*}")
   [ "${n:-0}" -ge "${colour##*:}" ] || fail "dialog shows ${n:-0} pixels of ${colour%%:*}"
 done
+# The label " Background Tone:" is red on plain cyan: no blue dot of the pattern shows there.
+label="9 41 70 49"
+for colour in "#00FFFF:600" "#FF0000:30"; do
+  n=$(area_count "$ARTIFACT_DIR/config-dialog.png" "${colour%%:*}" $label)
+  [ "$n" -ge "${colour##*:}" ] || fail "the label shows $n pixels of ${colour%%:*}"
+done
+n=$(area_count "$ARTIFACT_DIR/config-dialog.png" "#0000FF" $label)
+[ "$n" = 0 ] || fail "the label shows $n pixels of the pattern's blue"
+# Blue logo text on the logo panel, whose picture has neither blue nor cyan of its own; the
+# panel's frame alone would let the pattern through.
+panel="6 117 103 189"
+n=$(area_count "$ARTIFACT_DIR/config-dialog.png" "#0000FF" $panel)
+[ "$n" -ge 400 ] || fail "the logo panel shows $n pixels of blue text"
+n=$(area_count "$ARTIFACT_DIR/config-dialog.png" "#00FFFF" $panel)
+[ "$n" = 0 ] || fail "the logo panel shows $n pixels of the pattern's cyan"
 keys Escape
 expect_ended "Escape"
 cmp -s "$CONTROL_INI" "$work/before.ini" || fail "Cancel changed control.ini"
