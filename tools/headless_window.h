@@ -12,6 +12,7 @@ class HeadlessWindow final : public SaverWindowHost {
 
   DrawingSurface* GetDC() override { return &surface_; }
   void ReleaseDC(DrawingSurface*) override {}
+  void DeleteObject(GdiHandle object) override { surface_.DeleteObject(object); }
   int ScreenWidth() override { return width_; }
   int ScreenHeight() override { return height_; }
   // The renderer runs the ticks itself.

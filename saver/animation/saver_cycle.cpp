@@ -99,10 +99,7 @@ void SaverOnTimer(SaverWindowHost& window) {
 
 void SaverOnDestroy(SaverWindowHost& window) {
   if (Palette) {
-    if (DrawingSurface* context = window.GetDC()) {
-      context->DeleteObject(Palette);
-      window.ReleaseDC(context);
-    }
+    window.DeleteObject(Palette);
     Palette = 0;
   }
   window.KillTimer(kTimerId);

@@ -13,6 +13,9 @@ struct SaverWindowHost {
   // GetDC of the window: a context for one tick or check; null on failure.
   virtual DrawingSurface* GetDC() = 0;
   virtual void ReleaseDC(DrawingSurface* context) = 0;
+  // DeleteObject of a palette, pen or brush: an object outlives the contexts it was used in, so
+  // deleting it needs none.
+  virtual void DeleteObject(GdiHandle object) = 0;
   // GetSystemMetrics(SM_CXSCREEN) and (SM_CYSCREEN).
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;

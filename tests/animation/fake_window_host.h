@@ -17,6 +17,10 @@ class FakeWindowHost : public SaverWindowHost {
     return context_available ? &surface : nullptr;
   }
   void ReleaseDC(DrawingSurface*) override { events.push_back("ReleaseDC"); }
+  void DeleteObject(GdiHandle object) override {
+    events.push_back("DeleteObject");
+    surface.DeleteObject(object);
+  }
   int ScreenWidth() override { return width; }
   int ScreenHeight() override { return height; }
   void SetTimer(unsigned id, unsigned period_ms) override {

@@ -212,11 +212,15 @@ TEST_F(SaverCycleTest, TickWithoutAContextLeavesTheCycleWhereItWas) {
 }
 
 TEST_F(SaverCycleTest, DestroyDeletesThePaletteAndKillsTheTimer) {
-  SaverOnCreate(window);
-  window.events.clear();
-  SaverOnDestroy(window);
-  EXPECT_THAT(window.events, ElementsAre("GetDC", "ReleaseDC", "KillTimer 1"));
-  EXPECT_EQ(window.surface.LiveObjects(), 0);
+  for (bool context_available : {true, false}) {
+    SaverOnCreate(window);
+    window.events.clear();
+    window.context_available = context_available;  // deleting needs no context
+    SaverOnDestroy(window);
+    EXPECT_THAT(window.events, ElementsAre("DeleteObject", "KillTimer 1"));
+    EXPECT_EQ(window.surface.LiveObjects(), 0) << context_available;
+    window.context_available = true;
+  }
 }
 
 TEST_F(SaverCycleTest, FourBitDisplayEndsWithoutSettingsOrTimer) {

@@ -39,6 +39,7 @@ class FakeSaverWindow : public SaverWindowHost, public SaverBaseWindow {
  public:
   DrawingSurface* GetDC() override { return &surface; }
   void ReleaseDC(DrawingSurface*) override { ++released; }
+  void DeleteObject(GdiHandle object) override { surface.DeleteObject(object); }
   int ScreenWidth() override { return 640; }
   int ScreenHeight() override { return 480; }
   void SetTimer(unsigned id, unsigned period) override {

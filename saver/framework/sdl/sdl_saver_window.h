@@ -34,6 +34,9 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, pub
   // SaverWindowHost
   DrawingSurface* GetDC() override { return surface_ ? &*surface_ : nullptr; }
   void ReleaseDC(DrawingSurface* context) override;
+  void DeleteObject(GdiHandle object) override {
+    if (surface_) surface_->DeleteObject(object);
+  }
   int ScreenWidth() override { return width_; }
   int ScreenHeight() override { return height_; }
   void SetTimer(unsigned id, unsigned period_ms) override;

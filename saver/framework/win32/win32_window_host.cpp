@@ -17,6 +17,10 @@ void Win32WindowHost::ReleaseDC(DrawingSurface* context) {
   dc_ = nullptr;
 }
 
+void Win32WindowHost::DeleteObject(GdiHandle object) {
+  ::DeleteObject(reinterpret_cast<HGDIOBJ>(object));
+}
+
 int Win32WindowHost::ScreenWidth() {
   return ::GetSystemMetrics(SM_CXSCREEN);
 }

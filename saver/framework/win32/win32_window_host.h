@@ -17,6 +17,7 @@ class Win32WindowHost final : public SaverWindowHost {
   // One context at a time: the cycle takes and releases it within a tick or a check.
   DrawingSurface* GetDC() override;
   void ReleaseDC(DrawingSurface* context) override;
+  void DeleteObject(GdiHandle object) override;
   int ScreenWidth() override;
   int ScreenHeight() override;
   void SetTimer(unsigned id, unsigned period_ms) override;
