@@ -134,10 +134,23 @@ TEST(WideLine, FarOffEndsAreClipped) {
   for (int x = 0; x < 60; ++x)
     EXPECT_EQ(RowsAt(surface, x), (std::set{16, 17, 18, 19, 20, 21, 22, 23, 24}));
 
+  // The diagonal paints what the same diagonal with near ends (beyond the frame) paints.
+  SoftwareSurface diagonal(60, 40);
+  SoftwareSurface near_diagonal(60, 40);
+  DrawWhiteLine(diagonal, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 5);
+  DrawWhiteLine(near_diagonal, -50, -50, 90, 90, 5);
+  for (int x = 0; x < 40; ++x) EXPECT_TRUE(RowsAt(diagonal, x).contains(x)) << x;
+  EXPECT_EQ(PaintedPixels(diagonal), PaintedPixels(near_diagonal));
+
+  SoftwareSurface vertical(60, 40);
+  DrawWhiteLine(vertical, 30, -1000000000, 30, 1000000000, 8);
+  EXPECT_EQ(PaintedPixels(vertical).size(), 8u * 40u);
+  EXPECT_EQ(RowsAt(vertical, 30).size(), 40u);
+
   SoftwareSurface extreme(60, 40);
-  DrawWhiteLine(extreme, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 5);
-  DrawWhiteLine(extreme, INT_MAX, INT_MIN, 30, 20, INT_MAX);
   DrawWhiteLine(extreme, -1000000000, -1000000000, -1000000000, 1000000000, 8);
+  EXPECT_TRUE(PaintedPixels(extreme).empty());  // wholly left of the frame
+  DrawWhiteLine(extreme, INT_MAX, INT_MIN, 30, 20, INT_MAX);
   EXPECT_EQ(PaintedPixels(extreme).size(), 60u * 40u);  // the huge pen covers all
 }
 

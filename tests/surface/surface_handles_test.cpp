@@ -89,9 +89,10 @@ TEST(SurfaceHandles, StockObjectsSurviveDeletion) {
   EXPECT_EQ(surface.PixelAt(1, 1), 0xFFFFFFu);
 }
 
+// More objects than the table has slots (2^20) over the run: each one deleted must free its slot.
 TEST(SurfaceHandles, ManyObjectsComeAndGo) {
   SoftwareSurface surface(8, 8);
-  for (int i = 0; i < 100000; ++i) {
+  for (int i = 0; i < (1 << 21); ++i) {
     const GdiHandle pen = surface.CreatePen(i % 10, PaletteIndex(i));
     ASSERT_NE(pen, 0u);
     const GdiHandle previous = surface.SelectObject(pen);
