@@ -85,7 +85,7 @@ TEST(Horolan, UsageTouchesNoMailslot) {
 
 TEST(Horolan, InvalidParameterComesBeforeUsage) {
   const std::vector<std::vector<std::string_view>> cases = {
-      {"/S", "/S"}, {"/Sx"}, {"/x"}, {"/"}, {"one", "two"}, {"/S", "/?"}};
+      {"/S", "/S"}, {"/Sx"}, {"/x"}, {"/"}, {"one", "two"}, {"/S", "/?"}, {".\\D:"}, {"/S", "a/b"}};
   for (const auto& args : cases) {
     FakePlatform fake;
     const RunResult run = RunWith(fake, args);
@@ -143,7 +143,8 @@ TEST(Horolan, TakesTheFirstReplyAndStopsPolling) {
 TEST(Horolan, ReplyTexts) {
   const std::pair<std::string, std::string> cases[] = {
       {"SRV", "Time-server SRV responded with:\n"},
-      {"\x1b]0;X\a\xff", "Time-server ?]0;X?? responded with:\n"},
+      {"\x1b]0;X\a\xff", "Time-server ?]0;X?\xff responded with:\n"},
+      {"M\x9aLLER", "Time-server M\x9aLLER responded with:\n"},
   };
   for (const auto& [name, first_line] : cases) {
     FakePlatform fake;
