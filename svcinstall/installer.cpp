@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "svcinstall/image_path.h"
+
 namespace svcinstall {
 namespace {
 
@@ -41,7 +43,8 @@ bool IsRemoveSwitch(std::string_view arg) {
 
 bool Install(ServiceManager& scm, ScHandle manager, const std::string& name,
              const std::string& location, consoleio::ConsoleWriter& out) {
-  ScHandle service = scm.CreateServiceA(manager, name, location);
+  const std::optional<std::string> image_path = ImagePath(scm, location);
+  ScHandle service = image_path ? scm.CreateServiceA(manager, name, *image_path) : 0;
   if (service == 0) {
     Print(out, "Unable to create service, error code: %2d)\n", LastError(scm));
     return false;

@@ -1,7 +1,9 @@
 #pragma once
-// What the installer needs from the service control manager: one method per platform call,
-// named after it, with plain values. A handle is opaque; 0 stands for a failed call.
+// What the installer needs from the service control manager, and the one file-system call that
+// completes a program location: one method per platform call, named after it, with plain values.
+// A handle is opaque; 0 stands for a failed call.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace svcinstall {
@@ -22,6 +24,8 @@ struct ServiceManager {
   // Marks the service for deletion; false on failure.
   virtual bool DeleteService(ScHandle service) = 0;
   virtual void CloseServiceHandle(ScHandle handle) = 0;
+  // `path` made absolute from the current folder; nothing on failure.
+  virtual std::optional<std::string> GetFullPathNameA(const std::string& path) = 0;
   // The code of the last failed call.
   virtual std::uint32_t GetLastError() = 0;
 };

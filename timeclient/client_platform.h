@@ -68,6 +68,8 @@ struct Privileges {
   // Only GetLastError tells whether it took effect.
   virtual void AdjustTokenPrivileges(Handle token, PrivilegeId privilege,
                                      std::uint32_t attributes) = 0;
+  // The token, once the clock is set or given up; false on failure.
+  virtual bool CloseHandle(Handle token) = 0;
   virtual std::int32_t GetLastError() = 0;
 };
 

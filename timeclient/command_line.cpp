@@ -1,5 +1,7 @@
 #include "timeclient/command_line.h"
 
+#include <algorithm>
+
 #include "timeproto/time_messages.h"
 
 namespace timeclient {
@@ -25,6 +27,16 @@ bool TakeSwitch(std::string_view arg, CommandLine& line) {
   return true;
 }
 
+// The target is put into a path: a character that is never part of a computer or domain name
+// could turn the request into a write to a local file, a pipe or a device. "*" alone stands for
+// every server of the domain.
+bool IsTargetName(std::string_view name) {
+  constexpr std::string_view kNotInNames = R"(\/:*?"<>|)";
+  return name == "*" || std::none_of(name.begin(), name.end(), [&](unsigned char c) {
+           return c < 0x20 || kNotInNames.find(static_cast<char>(c)) != std::string_view::npos;
+         });
+}
+
 // Handles a target name; false when it ends the parse.
 bool TakeName(std::string_view arg, CommandLine& line) {
   if (line.name_given) {
@@ -34,6 +46,10 @@ bool TakeName(std::string_view arg, CommandLine& line) {
   if (arg.size() > timeproto::kMaxNameLength) {
     line.name_too_long = true;
     line.usage = true;
+    return false;
+  }
+  if (!IsTargetName(arg)) {
+    line.invalid = true;
     return false;
   }
   line.server_path = timeproto::ServerPath(arg);

@@ -17,7 +17,8 @@ std::string FormatTimeText(const timeproto::TimeField& time) {
 std::string PrintableName(std::string_view name) {
   std::string printable(name);
   for (char& c : printable) {
-    if (c < 0x20 || c > 0x7E) c = '?';
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) c = '?';
   }
   return printable;
 }

@@ -11,8 +11,9 @@ namespace timeclient {
 // week above 6 shows as "???".
 std::string FormatTimeText(const timeproto::TimeField& time);
 
-// The name with every byte that is not printable ASCII replaced by '?': a reply may come from
-// any machine, and its control bytes must not reach the terminal.
+// The name with every control byte (below 0x20, and 0x7F) replaced by '?': a reply may come from
+// any machine, and its control bytes must not reach the terminal. Other bytes are letters of the
+// OEM code page, in which computer names travel, and print as sent.
 std::string PrintableName(std::string_view name);
 
 }  // namespace timeclient

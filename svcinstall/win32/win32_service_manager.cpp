@@ -2,41 +2,48 @@
 
 #include <windows.h>
 
+#include "win32handles/scoped_handle.h"
+
 namespace svcinstall {
-namespace {
 
-ScHandle ToValue(SC_HANDLE handle) {
-  return reinterpret_cast<ScHandle>(handle);
-}
-SC_HANDLE ToHandle(ScHandle value) {
-  return reinterpret_cast<SC_HANDLE>(value);
-}
-
-}  // namespace
+using win32handles::ToNative;
+using win32handles::ToValue;
 
 ScHandle Win32ServiceManager::OpenSCManagerA() {
-  return ToValue(::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+  return ToValue<ScHandle>(::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
 }
 
 // No load-order group, tag, dependencies, account (local system) or password.
 ScHandle Win32ServiceManager::CreateServiceA(ScHandle manager, const std::string& name,
                                              const std::string& location) {
-  return ToValue(::CreateServiceA(ToHandle(manager), name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
-                                  SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START,
-                                  SERVICE_ERROR_NORMAL, location.c_str(), nullptr, nullptr, nullptr,
-                                  nullptr, nullptr));
+  return ToValue<ScHandle>(
+      ::CreateServiceA(ToNative<SC_HANDLE>(manager), name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
+                       SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
+                       location.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
 }
 
 ScHandle Win32ServiceManager::OpenServiceA(ScHandle manager, const std::string& name) {
-  return ToValue(::OpenServiceA(ToHandle(manager), name.c_str(), SERVICE_ALL_ACCESS));
+  return ToValue<ScHandle>(
+      ::OpenServiceA(ToNative<SC_HANDLE>(manager), name.c_str(), SERVICE_ALL_ACCESS));
 }
 
 bool Win32ServiceManager::DeleteService(ScHandle service) {
-  return ::DeleteService(ToHandle(service)) != 0;
+  return ::DeleteService(ToNative<SC_HANDLE>(service)) != 0;
 }
 
 void Win32ServiceManager::CloseServiceHandle(ScHandle handle) {
-  ::CloseServiceHandle(ToHandle(handle));
+  ::CloseServiceHandle(ToNative<SC_HANDLE>(handle));
+}
+
+// Asks for the size first: the current folder may be longer than MAX_PATH.
+std::optional<std::string> Win32ServiceManager::GetFullPathNameA(const std::string& path) {
+  const DWORD needed = ::GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return std::nullopt;
+  std::string full(needed, '\0');
+  const DWORD length = ::GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return std::nullopt;
+  full.resize(length);
+  return full;
 }
 
 std::uint32_t Win32ServiceManager::GetLastError() {

@@ -1,5 +1,5 @@
 #pragma once
-// The service control manager of the local machine, through advapi32.
+// The service control manager of the local machine, through advapi32, and kernel32's path call.
 #include "svcinstall/service_manager.h"
 
 namespace svcinstall {
@@ -11,6 +11,7 @@ struct Win32ServiceManager final : ServiceManager {
   ScHandle OpenServiceA(ScHandle manager, const std::string& name) override;
   bool DeleteService(ScHandle service) override;
   void CloseServiceHandle(ScHandle handle) override;
+  std::optional<std::string> GetFullPathNameA(const std::string& path) override;
   std::uint32_t GetLastError() override;
 };
 

@@ -1,6 +1,7 @@
 // The client's command-line parse over arbitrary arguments (the input split at NUL bytes), and
-// its reply report over arbitrary datagrams: nothing may crash, the path must fit its 64 bytes,
-// and nothing but printable text may reach the terminal.
+// its reply report over arbitrary datagrams: nothing may crash, the path must fit its 64 bytes
+// and name no local file, pipe or device, and no control byte may reach the terminal.
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,14 @@ void CheckParse(std::string_view data) {
   if (line.server_path.size() >= 64) std::abort();
   if (!line.name_given && !default_path) std::abort();
   if (line.name_too_long && (line.invalid || !line.usage)) std::abort();
+  // \\<target>\mailslot\ntserver: the target holds no path, device or control character.
+  constexpr std::string_view kSuffix = R"(\mailslot\ntserver)";
+  const std::string_view target =
+      std::string_view(line.server_path).substr(2, line.server_path.size() - 2 - kSuffix.size());
+  if (target != "*" && target.find_first_of(R"(\/:*?"<>|)") != std::string_view::npos) std::abort();
+  if (std::any_of(target.begin(), target.end(), [](unsigned char c) { return c < 0x20; })) {
+    std::abort();
+  }
 }
 
 void CheckReply(std::string_view data) {
@@ -32,8 +41,8 @@ void CheckReply(std::string_view data) {
   consoleio::StringWriter out;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
   timeclient::ReportReply({bytes, data.size()}, out);
-  for (char c : out.text) {
-    if (c != '\n' && (c < 0x20 || c > 0x7E)) std::abort();
+  for (unsigned char c : out.text) {
+    if (c != '\n' && (c < 0x20 || c == 0x7F)) std::abort();
   }
 }
 

@@ -1,7 +1,7 @@
 // A stand-in time-server for testing horolan: it takes the server mailslot, reads one request
 // and answers with the reply chosen on its command line, written to the local client mailslot
 // (under Wine, \\<computer>\ paths do not reach this machine).
-//   fake_timeserver <length|type|srv1993|ms5|ms999|day7|badname|silent|holdclient>
+//   fake_timeserver <length|type|srv1993|ms5|ms999|day7|badname|oemname|silent|holdclient>
 // Prints "ready" once its mailslot exists. Exit code 0 when it did what the mode says.
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "timeproto/time_messages.h"
+#include "win32handles/scoped_handle.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ std::vector<std::uint8_t> CraftReply(const std::string& mode,
   }
   if (mode == "type") return request;  // the request echoed back
   if (mode == "badname") return ReplyBytes("\x1b[2J\x07X", time);
+  if (mode == "oemname") return ReplyBytes("M\x9aLLER", time);  // U umlaut in code page 437
   if (mode == "ms5") time.wMilliseconds = 5;
   if (mode == "ms999") time.wMilliseconds = 999;
   if (mode == "day7") time.wDayOfWeek = 7;
@@ -69,16 +71,16 @@ std::vector<std::uint8_t> ReadRequest(HANDLE slot) {
 }
 
 bool WriteReply(const std::vector<std::uint8_t>& reply) {
-  HANDLE client = CreateFileA(timeproto::kClientMailslot, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (client == INVALID_HANDLE_VALUE) {
+  const win32handles::ScopedKernelHandle client(
+      CreateFileA(timeproto::kClientMailslot, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!client.IsValid()) {
     std::printf("cannot open the client mailslot: %lu\n", GetLastError());
     return false;
   }
   DWORD written = 0;
   const BOOL ok =
-      WriteFile(client, reply.data(), static_cast<DWORD>(reply.size()), &written, nullptr);
-  CloseHandle(client);
+      WriteFile(client.Get(), reply.data(), static_cast<DWORD>(reply.size()), &written, nullptr);
   return ok && written == reply.size();
 }
 
@@ -111,17 +113,12 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   // Holding the client's own mailslot makes the next client fail to create it.
   const bool hold_client = mode == "holdclient";
-  HANDLE slot =
-      CreateAndAnnounce(hold_client ? timeproto::kClientMailslot : timeproto::kServerMailslot);
-  if (slot == INVALID_HANDLE_VALUE) return 1;
-  int code = 0;
+  const win32handles::ScopedKernelHandle slot(
+      CreateAndAnnounce(hold_client ? timeproto::kClientMailslot : timeproto::kServerMailslot));
+  if (!slot.IsValid()) return 1;
   if (hold_client) {
     Sleep(5000);
-  } else if (mode == "silent") {
-    code = StaySilent(slot);
-  } else {
-    code = Answer(slot, mode);
+    return 0;
   }
-  CloseHandle(slot);
-  return code;
+  return mode == "silent" ? StaySilent(slot.Get()) : Answer(slot.Get(), mode);
 }

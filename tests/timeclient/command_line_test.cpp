@@ -58,5 +58,30 @@ TEST(ParseArguments, Matrix) {
   }
 }
 
+// The target goes into a path: nothing that could make it a local file, a pipe or a device may
+// pass, while "." and "*" keep their meaning and OEM letters stay names.
+TEST(ParseArguments, TargetsThatCannotBeNamesAreInvalid) {
+  for (std::string_view target : {".\\D:", "D:", "a/b", "x*", "?", "\"q\"", "<a", "a>", "a|b",
+                                  "\\\\.\\pipe", "tab\t", "\x01", "\x1f"}) {
+    SCOPED_TRACE(testing::PrintToString(target));
+    const CommandLine line = Parse({target, "/?"});
+    EXPECT_TRUE(line.invalid);
+    EXPECT_FALSE(line.usage);  // the parse ended at the target
+    EXPECT_FALSE(line.name_given);
+    EXPECT_EQ(line.server_path, kEveryServer);
+  }
+  for (std::string_view target : {".", "*", "M\x9aLLER", "a b", "x\x7f"}) {
+    SCOPED_TRACE(testing::PrintToString(target));
+    const CommandLine line = Parse({target});
+    EXPECT_FALSE(line.invalid);
+    EXPECT_TRUE(line.name_given);
+    EXPECT_EQ(line.server_path, "\\\\" + std::string(target) + "\\mailslot\\ntserver");
+  }
+  // Too long comes before the characters; a second name before both.
+  EXPECT_TRUE(Parse({"ABCDEFGHIJKLMN:P"}).name_too_long);
+  EXPECT_FALSE(Parse({"ABCDEFGHIJKLMN:P"}).invalid);
+  EXPECT_FALSE(Parse({"one", "ABCDEFGHIJKLMN:P"}).name_too_long);
+}
+
 }  // namespace
 }  // namespace timeclient

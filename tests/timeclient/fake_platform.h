@@ -1,7 +1,8 @@
 #pragma once
 // One fake machine behind all of the client's seams: it logs every call with its arguments,
 // fails the calls a test names with the error code given, and delivers scripted messages to the
-// client mailslot. Sleeping only logs; the clock is only ever set here.
+// client mailslot. Every call leaves a last-error code of its own, so only a read right after a
+// failed call sees that call's code. Sleeping only logs; the clock is only ever set here.
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -28,7 +29,6 @@ struct FakePlatform : Mailslots, ComputerName, Sleeper, Privileges, LocalClock {
   std::uint32_t reported_next_size = 0;  // when not 0, reported instead of the real size
   std::vector<std::vector<std::uint8_t>> written;
   std::vector<timeproto::TimeField> clock_set_to;
-  std::int32_t last_error = 0;
 
   ClientPlatform Platform() { return {*this, *this, *this, *this, *this}; }
 
@@ -47,6 +47,7 @@ struct FakePlatform : Mailslots, ComputerName, Sleeper, Privileges, LocalClock {
     written.emplace_back(bytes.begin(), bytes.end());
     return !Fails("WriteFile");
   }
+  // Both the mailslots' and the token's.
   bool CloseHandle(Handle handle) override {
     Log("CloseHandle " + std::to_string(handle));
     return !(handle == kServerHandle && Fails("CloseHandle"));
@@ -101,8 +102,12 @@ struct FakePlatform : Mailslots, ComputerName, Sleeper, Privileges, LocalClock {
 
  private:
   int polls = 0;
+  std::int32_t last_error = 0;
 
-  void Log(std::string call) { calls.push_back(std::move(call)); }
+  void Log(std::string call) {
+    calls.push_back(std::move(call));
+    last_error = 70000 + static_cast<std::int32_t>(calls.size());
+  }
   bool Fails(const std::string& call) {
     auto failure = failures.find(call);
     if (failure == failures.end()) return false;

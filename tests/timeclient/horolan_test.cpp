@@ -73,6 +73,10 @@ std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts) {
   return all;
 }
 
+std::vector<std::string> LastTwoCalls(const FakePlatform& fake) {
+  return {fake.calls.end() - std::min<std::size_t>(2, fake.calls.size()), fake.calls.end()};
+}
+
 TEST(Horolan, UsageTouchesNoMailslot) {
   FakePlatform fake;
   for (auto args : std::vector<std::vector<std::string_view>>{{"/?"}, {"/?", "/?"}, {"/?", "/S"}}) {
@@ -85,7 +89,7 @@ TEST(Horolan, UsageTouchesNoMailslot) {
 
 TEST(Horolan, InvalidParameterComesBeforeUsage) {
   const std::vector<std::vector<std::string_view>> cases = {
-      {"/S", "/S"}, {"/Sx"}, {"/x"}, {"/"}, {"one", "two"}, {"/S", "/?"}};
+      {"/S", "/S"}, {"/Sx"}, {"/x"}, {"/"}, {"one", "two"}, {"/S", "/?"}, {".\\D:"}, {"/S", "a/b"}};
   for (const auto& args : cases) {
     FakePlatform fake;
     const RunResult run = RunWith(fake, args);
@@ -143,7 +147,8 @@ TEST(Horolan, TakesTheFirstReplyAndStopsPolling) {
 TEST(Horolan, ReplyTexts) {
   const std::pair<std::string, std::string> cases[] = {
       {"SRV", "Time-server SRV responded with:\n"},
-      {"\x1b]0;X\a\xff", "Time-server ?]0;X?? responded with:\n"},
+      {"\x1b]0;X\a\xff", "Time-server ?]0;X?\xff responded with:\n"},
+      {"M\x9aLLER", "Time-server M\x9aLLER responded with:\n"},
   };
   for (const auto& [name, first_line] : cases) {
     FakePlatform fake;
@@ -233,12 +238,13 @@ TEST(Horolan, SetsTheClockToTheReceivedWords) {
                          "Time-server SRV responded with:\nSun 11/07/1993  -  13:54:49,25\n\n"
                          "The system time has been successfully changed!\n");
   EXPECT_THAT(fake.clock_set_to, ElementsAre(kSrvTime));
-  EXPECT_EQ(fake.calls,
-            Concat({{kCreate, "GetComputerNameA"},
-                    SendThenPolls(R"(\\myserver\mailslot\ntserver)", 1),
-                    {"ReadFile 11 40", "OpenProcessToken",
-                     "LookupPrivilegeValueA SeSystemtimePrivilege", "AdjustTokenPrivileges 33 20 2",
-                     "SetLocalTime", "AdjustTokenPrivileges 33 20 0", "CloseHandle 11"}}));
+  EXPECT_EQ(
+      fake.calls,
+      Concat({{kCreate, "GetComputerNameA"},
+              SendThenPolls(R"(\\myserver\mailslot\ntserver)", 1),
+              {"ReadFile 11 40", "OpenProcessToken", "LookupPrivilegeValueA SeSystemtimePrivilege",
+               "AdjustTokenPrivileges 33 20 2", "SetLocalTime", "AdjustTokenPrivileges 33 20 0",
+               "CloseHandle 33", "CloseHandle 11"}}));
 }
 
 TEST(Horolan, ClockFailuresAfterTheReplyIsPrinted) {
@@ -252,6 +258,7 @@ TEST(Horolan, ClockFailuresAfterTheReplyIsPrinted) {
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, printed + "\nInsufficent user rights to change the system time!\n");
     EXPECT_THAT(fake.clock_set_to, IsEmpty());
+    EXPECT_THAT(fake.calls, testing::Not(testing::Contains("CloseHandle 33")));
   }
   {
     FakePlatform fake;
@@ -261,6 +268,7 @@ TEST(Horolan, ClockFailuresAfterTheReplyIsPrinted) {
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, printed + "Insufficent user rights to change the system time!\n");
     EXPECT_THAT(fake.calls, testing::Not(testing::Contains("SetLocalTime")));
+    EXPECT_THAT(LastTwoCalls(fake), ElementsAre("CloseHandle 33", "CloseHandle 11"));
   }
   {
     FakePlatform fake;
@@ -270,6 +278,7 @@ TEST(Horolan, ClockFailuresAfterTheReplyIsPrinted) {
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, printed + "Unable to change system time, error code: 87\n");
     EXPECT_THAT(fake.clock_set_to, IsEmpty());
+    EXPECT_THAT(LastTwoCalls(fake), ElementsAre("CloseHandle 33", "CloseHandle 11"));
   }
 }
 

@@ -22,9 +22,11 @@ TEST(FormatTimeText, OddWordsStayInBounds) {
             "??? 65535/65535/65535  -  65535:65535:65535,6553");
 }
 
-TEST(PrintableName, ReplacesAllButPrintableAscii) {
+// Names come in the OEM code page: only the bytes that steer a terminal are replaced.
+TEST(PrintableName, ReplacesControlBytesOnly) {
   EXPECT_EQ(PrintableName("SRV-01 x~"), "SRV-01 x~");
-  EXPECT_EQ(PrintableName("A\x1b[2J\tB\x7f\xe9\x80"), "A?[2J?B???");
+  EXPECT_EQ(PrintableName("A\x1b[2J\tB\x7f\x1f"), "A?[2J?B??");
+  EXPECT_EQ(PrintableName("M\x9aLLER \x80\xe9\xff"), "M\x9aLLER \x80\xe9\xff");
   EXPECT_EQ(PrintableName(""), "");
 }
 

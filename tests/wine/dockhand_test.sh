@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # dockhand.exe against Wine's service manager: install, the stored entry, a second install
 # under the same name, removal in both letter cases, and the usage text. Output is compared byte
-# for byte; the program prints in text mode, so every line ends in "\r\n".
+# for byte; the program prints in text mode, so every line ends in "\r\n". It runs in a folder
+# of its own, against which a relative location is made absolute.
 set -uo pipefail
 : "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}"
 
 exe=$WIN32_BIN_DIR/dockhand.exe
 name="DockTest$$x$(date +%s)"  # unique per run: the prefix outlives a single test
-location='bin\dock test\svc.exe'  # relative and with a space: must be stored as typed
+plain_name="${name}p"
+location='bin\dock test\svc.exe'  # relative and with a space: made absolute, then quoted
+plain_location='C:\dock\svc.exe'   # absolute, no space: stored as typed
 key="HKLM\\System\\CurrentControlSet\\Services\\$name"
 tmp=$(mktemp -d)
 failures=0
+cd "$tmp" || exit 1
 
 cleanup() {
   "$WINE_RUN" sc delete "$name" >/dev/null 2>&1
+  "$WINE_RUN" sc delete "$plain_name" >/dev/null 2>&1
   rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -66,7 +71,7 @@ if "$WINE_RUN" reg query "$key" >"$tmp/reg" 2>&1; then
   expect_value Start 0x3
   expect_value ErrorControl 0x1
   expect_value DisplayName "$name"
-  expect_value ImagePath "$location"
+  expect_value ImagePath "\"$("$WINE_RUN" winepath -w "$tmp" | tr -d '\r')\\$location\""
   expect_value ObjectName LocalSystem
   for absent in Group Tag DependOnService; do
     [ -z "$(reg_value $absent)" ] || fail "registry has $absent"
@@ -75,6 +80,12 @@ else
   fail "no registry key for $name"
   cat "$tmp/reg"
 fi
+
+expect "install absolute" 0 $'\nService has been successfully installed!\n' "$plain_name" \
+  "$plain_location"
+"$WINE_RUN" reg query "${key}p" >"$tmp/reg" 2>&1
+expect_value ImagePath "$plain_location"
+expect "remove absolute" 0 $'\nService has been successfully removed!\n' "$plain_name" /r
 
 expect "install again" 1 $'\nUnable to create service, error code: 1073)\n' "$name" 'C:\other.exe'
 expect "remove with /R" 0 $'\nService has been successfully removed!\n' "$name" /R

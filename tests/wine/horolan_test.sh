@@ -3,7 +3,7 @@
 # exact bytes printed (text mode, so "\r\n" line ends) and the exit code of each run. Never
 # with /S: the stand-in's times are far off.
 set -uo pipefail
-: "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}"
+: "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}" "${WINEPREFIX:?}"
 
 horolan=$WIN32_BIN_DIR/horolan.exe
 peer=$WIN32_BIN_DIR/fake_timeserver.exe
@@ -118,12 +118,30 @@ with_peer badname "${banner}Time-server ?[2J?X responded with:
 Sun 11/07/1993  -  13:54:49,25
 
 " 0
+# Computer names travel in the OEM code page: "M\x9aLLER" prints as sent.
+with_peer oemname "$banner"$'Time-server M\x9aLLER responded with:'"
+Sun 11/07/1993  -  13:54:49,25
+
+" 0
 with_peer length "$banner
 Response message received is corrupted!
 " 2
 with_peer type "$banner
 Unexpected response from time-server!
 " 2
+
+# A target that makes the path a local file is refused before anything is opened: the file
+# C:\mailslot\ntserver keeps its bytes.
+decoy=$WINEPREFIX/drive_c/mailslot/ntserver
+mkdir -p "${decoy%/*}"
+printf 'decoy contents, 32 bytes long..\n' >"$decoy"
+cp "$decoy" "$work/decoy"
+run_horolan '.\C:'
+check "file as target" "${banner}Invalid command line parameter given!
+
+$usage" 1
+cmp -s "$decoy" "$work/decoy" || fail "file as target: C:\mailslot\ntserver was written"
+rm -r "${decoy%/*}"
 
 # A server that reads but never answers: three requests, nine polls 200 ms apart, then give up.
 with_peer silent "$banner

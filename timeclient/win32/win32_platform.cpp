@@ -2,15 +2,14 @@
 
 #include <windows.h>
 
+#include "win32handles/scoped_handle.h"
+
 namespace timeclient {
 namespace {
 
-HANDLE ToHandle(Handle handle) {
-  return reinterpret_cast<HANDLE>(handle);
-}
-Handle FromHandle(HANDLE handle) {
-  return reinterpret_cast<Handle>(handle);
-}
+using win32handles::ToNative;
+using win32handles::ToValue;
+
 std::int32_t LastError() {
   return static_cast<std::int32_t>(::GetLastError());
 }
@@ -19,28 +18,29 @@ std::int32_t LastError() {
 
 Handle Win32Mailslots::CreateMailslotA(const std::string& name, std::uint32_t max_message_size,
                                        std::uint32_t read_timeout) {
-  return FromHandle(::CreateMailslotA(name.c_str(), max_message_size, read_timeout, nullptr));
+  return ToValue<Handle>(::CreateMailslotA(name.c_str(), max_message_size, read_timeout, nullptr));
 }
 
 Handle Win32Mailslots::CreateFileA(const std::string& path) {
-  return FromHandle(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return ToValue<Handle>(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 bool Win32Mailslots::WriteFile(Handle file, std::span<const std::uint8_t> bytes) {
   DWORD written = 0;
-  return ::WriteFile(ToHandle(file), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                     nullptr) != 0;
+  return ::WriteFile(ToNative<HANDLE>(file), bytes.data(), static_cast<DWORD>(bytes.size()),
+                     &written, nullptr) != 0;
 }
 
 bool Win32Mailslots::CloseHandle(Handle handle) {
-  return ::CloseHandle(ToHandle(handle)) != 0;
+  return ::CloseHandle(ToNative<HANDLE>(handle)) != 0;
 }
 
 bool Win32Mailslots::GetMailslotInfo(Handle mailslot, MailslotInfo& info) {
   DWORD next_size = 0;
   DWORD message_count = 0;
-  if (!::GetMailslotInfo(ToHandle(mailslot), nullptr, &next_size, &message_count, nullptr)) {
+  if (!::GetMailslotInfo(ToNative<HANDLE>(mailslot), nullptr, &next_size, &message_count,
+                         nullptr)) {
     return false;
   }
   info = {next_size, message_count};
@@ -50,8 +50,8 @@ bool Win32Mailslots::GetMailslotInfo(Handle mailslot, MailslotInfo& info) {
 bool Win32Mailslots::ReadFile(Handle mailslot, std::span<std::uint8_t> buffer,
                               std::uint32_t& bytes_read) {
   DWORD read = 0;
-  const BOOL ok = ::ReadFile(ToHandle(mailslot), buffer.data(), static_cast<DWORD>(buffer.size()),
-                             &read, nullptr);
+  const BOOL ok = ::ReadFile(ToNative<HANDLE>(mailslot), buffer.data(),
+                             static_cast<DWORD>(buffer.size()), &read, nullptr);
   bytes_read = read;
   return ok != 0;
 }
@@ -80,7 +80,7 @@ std::optional<Handle> Win32Privileges::OpenProcessToken() {
   if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
     return std::nullopt;
   }
-  return FromHandle(token);
+  return ToValue<Handle>(token);
 }
 
 PrivilegeId Win32Privileges::LookupPrivilegeValueA(const std::string& name) {
@@ -95,7 +95,11 @@ void Win32Privileges::AdjustTokenPrivileges(Handle token, PrivilegeId privilege,
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Luid = {privilege.low_part, privilege.high_part};
   privileges.Privileges[0].Attributes = attributes;
-  ::AdjustTokenPrivileges(ToHandle(token), FALSE, &privileges, 0, nullptr, nullptr);
+  ::AdjustTokenPrivileges(ToNative<HANDLE>(token), FALSE, &privileges, 0, nullptr, nullptr);
+}
+
+bool Win32Privileges::CloseHandle(Handle token) {
+  return ::CloseHandle(ToNative<HANDLE>(token)) != 0;
 }
 
 std::int32_t Win32Privileges::GetLastError() {

@@ -30,6 +30,7 @@ struct Win32Privileges : Privileges {
   PrivilegeId LookupPrivilegeValueA(const std::string& name) override;
   void AdjustTokenPrivileges(Handle token, PrivilegeId privilege,
                              std::uint32_t attributes) override;
+  bool CloseHandle(Handle token) override;
   std::int32_t GetLastError() override;
 };
 
