@@ -30,5 +30,29 @@ grep -q '^Usage: verdant-render' "$work/out" || fail "help: usage on standard ou
 [ "$(head -n 1 "$work/f.txt")" = "create 320 200 5" ] || fail "render: first trace record"
 [ "$(grep -c '^tick ' "$work/f.txt")" -eq 3 ] || fail "render: tick records"
 
+# Past the file size limit (20 KiB) both outputs fail: earlier files stay, nothing is left
+# beside them, and the one line on standard error is our own.
+echo earlier >"$work/big.png"
+echo earlier >"$work/big.txt"
+(
+  ulimit -f 20
+  exec "$render" --width 640 --height 480 --seed 5 --ticks 20 --png "$work/big.png" \
+    --trace "$work/big.txt"
+) 2>"$work/err"
+[ $? -eq 2 ] || fail "size limit: exit code"
+[ "$(cat "$work/err")" = "verdant-render: cannot write $work/big.txt" ] ||
+  fail "size limit: not our one line: $(cat "$work/err")"
+[ "$(cat "$work/big.png" "$work/big.txt")" = "$(printf 'earlier\nearlier')" ] ||
+  fail "size limit: earlier outputs changed"
+(
+  ulimit -f 20
+  exec "$render" --width 640 --height 480 --seed 5 --ticks 20 --png "$work/big.png"
+) 2>"$work/err"
+[ $? -eq 2 ] || fail "size limit, PNG: exit code"
+[ "$(cat "$work/err")" = "verdant-render: cannot write $work/big.png" ] ||
+  fail "size limit, PNG: not our one line: $(cat "$work/err")"
+[ "$(cat "$work/big.png")" = earlier ] || fail "size limit, PNG: earlier output changed"
+[ "$(ls "$work" | grep -c '^big')" -eq 2 ] || fail "size limit: files left beside the outputs"
+
 [ $failures -eq 0 ] && echo "all checks passed"
 exit $failures
