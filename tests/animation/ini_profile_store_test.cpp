@@ -149,7 +149,7 @@ TEST_F(IniProfileStoreTest, UnreadableFileIsLeftAloneAndReadsAsDefaults) {
 }
 
 TEST_F(IniProfileStoreTest, AFailedWriteLeavesTheFileAndNothingBesideIt) {
-  const std::string before = "[S]\nNumber=32\n" + std::string(200, ';') + "\n";
+  const std::string before = "[S]\nNumber=32\nPadding=" + std::string(200, 'x') + "\n";
   WriteFile(root / "control.ini", before);
   IniProfileStore store(root);
   // Files may grow to 64 bytes only, so the new text cannot be written in full.
