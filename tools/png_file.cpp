@@ -5,13 +5,23 @@
 #include <csetjmp>
 
 namespace verdant {
+namespace {
+
+// libpng's own handlers print lines of their own; the caller reports a failure in one of ours.
+[[noreturn]] void OnPngError(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
+void OnPngWarning(png_structp, png_const_charp) {}
+
+}  // namespace
 
 bool PngOutputAvailable() {
   return true;
 }
 
 bool WritePng(std::FILE* file, int width, int height, const std::uint32_t* pixels, int stride) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
   // libpng reports errors by a jump back here; nothing with a destructor lives in between.

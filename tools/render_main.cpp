@@ -1,11 +1,14 @@
 #include "tools/render_main.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <new>
 #include <optional>
+#include <system_error>
 
+#include "fileio/file_replacement.h"
 #include "saver/animation/saver_cycle.h"
 #include "saver/core/saver_settings.h"
 #include "saver/plants/draw_plant.h"
@@ -54,6 +57,16 @@ void RunSaver(const RenderOptions& options, DrawingSurface& surface, TraceSurfac
   SaverOnDestroy(window);
 }
 
+// The same file under two spellings (relative, through a link) is still one file.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error_a, error_b;
+  const std::filesystem::path canonical_a = std::filesystem::weakly_canonical(a, error_a);
+  const std::filesystem::path canonical_b = std::filesystem::weakly_canonical(b, error_b);
+  return a == b || (!error_a && !error_b && canonical_a == canonical_b);
+}
+
+// Each output is written beside its file and takes its place only when complete, so a failed
+// run leaves earlier files as they were.
 int Render(const RenderOptions& options, consoleio::ConsoleWriter& err) {
   if (options.png.empty() && options.trace.empty()) {
     return Fail(err, "nothing to write: give --png FILE and/or --trace FILE");
@@ -61,14 +74,21 @@ int Render(const RenderOptions& options, consoleio::ConsoleWriter& err) {
   if (!options.png.empty() && !PngOutputAvailable()) {
     return Fail(err, "this build cannot write PNG files");
   }
+  if (!options.png.empty() && !options.trace.empty() && SameFile(options.png, options.trace)) {
+    return Fail(err, "--png and --trace name the same file: " + options.png);
+  }
+  std::optional<fileio::FileReplacement> trace_output;
   std::ofstream trace_file;
   if (!options.trace.empty()) {
-    trace_file.open(options.trace, std::ios::binary | std::ios::trunc);
-    if (!trace_file) return Fail(err, "cannot write " + options.trace);
+    trace_output.emplace(options.trace);
+    if (trace_output->Ready()) trace_file.open(trace_output->Path(), std::ios::binary);
+    if (!trace_file.is_open()) return Fail(err, "cannot write " + options.trace);
   }
+  std::optional<fileio::FileReplacement> png_output;
   File png_file;
   if (!options.png.empty()) {
-    png_file.reset(std::fopen(options.png.c_str(), "wb"));
+    png_output.emplace(options.png);
+    if (png_output->Ready()) png_file.reset(std::fopen(png_output->Path().string().c_str(), "wb"));
     if (!png_file) return Fail(err, "cannot write " + options.png);
   }
   std::optional<SoftwareSurface> frame;
@@ -79,16 +99,19 @@ int Render(const RenderOptions& options, consoleio::ConsoleWriter& err) {
 
   RunSaver(options, surface, trace ? &*trace : nullptr);
 
-  if (trace_file.is_open() && !trace_file.flush()) {
-    return Fail(err, "cannot write " + options.trace);
+  if (trace_file.is_open()) {
+    trace_file.close();
+    if (!trace_file) return Fail(err, "cannot write " + options.trace);
   }
-  if (png_file &&
-      !WritePng(png_file.get(), frame->Width(), frame->Height(), frame->Data(), frame->Stride())) {
-    return Fail(err, "cannot write " + options.png);
+  if (png_file) {
+    const bool written =
+        WritePng(png_file.get(), frame->Width(), frame->Height(), frame->Data(), frame->Stride());
+    if (std::fclose(png_file.release()) != 0 || !written) {
+      return Fail(err, "cannot write " + options.png);
+    }
   }
-  if (png_file && std::fclose(png_file.release()) != 0) {
-    return Fail(err, "cannot write " + options.png);
-  }
+  if (trace_output && !trace_output->Commit()) return Fail(err, "cannot write " + options.trace);
+  if (png_output && !png_output->Commit()) return Fail(err, "cannot write " + options.png);
   return 0;
 }
 

@@ -1,4 +1,5 @@
 // verdant-render: the saver's engine off screen.
+#include <csignal>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,11 @@ struct StderrWriter : consoleio::ConsoleWriter {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+  // Past the file size limit a write then fails and is reported, and the unfinished output is
+  // removed, instead of the signal ending the program with it left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   consoleio::StdoutWriter out;
   StderrWriter err;

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <sstream>
 
 namespace verdant {
@@ -49,6 +54,39 @@ TEST(ReadProfileIntTest, FindsTheKeyInItsSectionIgnoringCase) {
   EXPECT_EQ(ReadProfileInt("\x01\xff[[[=\n==\n", "a", "b", 6), 6);
 }
 
+TEST(UpdateProfileTextTest, ChangesOneLineAndKeepsEveryOtherByte) {
+  const std::string section = "ScreenSaver.Verdant Drift";
+  const std::string head =
+      "\xEF\xBB\xBF; kept\r\n[Desktop]\r\nWallpaper=none\r\n[ScreenSaver.Verdant Drift]\r\n";
+  const std::string middle = "\r\nnumber=2\r\n";
+  const std::string tail = "a line without equals\r\n[screensaver.verdant drift]\r\n";
+  const std::string text = head + "Number = 1" + middle + tail + "Delay=3\r\n; trailing";
+
+  // A repeated key reads as its first line; a repeated section is searched too.
+  EXPECT_EQ(ReadProfileInt(text, section, "Number", 9), 1);
+  EXPECT_EQ(ReadProfileInt(text, section, "Delay", 9), 3);
+  EXPECT_EQ(ReadProfileInt(text, section, "Wallpaper", 9), 9);
+
+  EXPECT_EQ(UpdateProfileText(text, section, "Number", "44"),
+            head + "Number=44" + middle + tail + "Delay=3\r\n; trailing");
+  EXPECT_EQ(UpdateProfileText(text, section, "Delay", "-7"),
+            head + "Number = 1" + middle + tail + "Delay=-7\r\n; trailing");
+  // A missing key goes after the last key of the section's first occurrence.
+  EXPECT_EQ(UpdateProfileText(text, section, "PlantType", "2"),
+            head + "Number = 1" + middle + "PlantType=2\r\n" + tail + "Delay=3\r\n; trailing");
+  EXPECT_EQ(UpdateProfileText(text, "Other", "Key", "1"), text + "\r\n[Other]\r\nKey=1\r\n");
+  EXPECT_EQ(UpdateProfileText(text, section, "Number", "1\n[X]"), std::nullopt);
+}
+
+// Runs `check` as an ordinary user, since root may write any file; true when it returned true.
+bool AsOrdinaryUser(const std::function<bool()>& check) {
+  if (geteuid() != 0) return check();
+  const pid_t child = fork();
+  if (child == 0) _exit(setgid(65534) == 0 && setuid(65534) == 0 && check() ? 0 : 1);
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 class IniProfileStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -59,10 +97,17 @@ class IniProfileStoreTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(root); }
 
   std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+  }
+
+  void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  static std::size_t Entries(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
   }
 
   fs::path root;
@@ -101,6 +146,53 @@ TEST_F(IniProfileStoreTest, UnreadableFileIsLeftAloneAndReadsAsDefaults) {
   EXPECT_EQ(store.GetPrivateProfileIntA("S", "Number", 32, "control.ini"), 32);
   EXPECT_FALSE(store.WritePrivateProfileStringA("S", "Number", "1", "control.ini"));
   EXPECT_TRUE(fs::is_directory(root / "control.ini" / "inner"));
+}
+
+TEST_F(IniProfileStoreTest, AFailedWriteLeavesTheFileAndNothingBesideIt) {
+  const std::string before = "[S]\nNumber=32\nPadding=" + std::string(200, 'x') + "\n";
+  WriteFile(root / "control.ini", before);
+  IniProfileStore store(root);
+  // Files may grow to 64 bytes only, so the new text cannot be written in full.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = store.WritePrivateProfileStringA("S", "Number", "8", "control.ini");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, saved_handler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(ReadFile(root / "control.ini"), before);
+  EXPECT_EQ(Entries(root), 1u);
+}
+
+TEST_F(IniProfileStoreTest, WritesThroughALinkAndKeepsTheFileMode) {
+  fs::create_directories(root / "real");
+  fs::create_directories(root / "config");
+  WriteFile(root / "real" / "control.ini", "[S]\nNumber=1\n");
+  const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(root / "real" / "control.ini", mode);
+  fs::create_symlink("../real/control.ini", root / "config" / "control.ini");
+  IniProfileStore store(root / "config");
+  ASSERT_TRUE(store.WritePrivateProfileStringA("S", "Number", "2", "control.ini"));
+  EXPECT_TRUE(fs::is_symlink(root / "config" / "control.ini"));
+  EXPECT_EQ(ReadFile(root / "real" / "control.ini"), "[S]\nNumber=2\n");
+  EXPECT_EQ(fs::status(root / "real" / "control.ini").permissions(), mode);
+  EXPECT_EQ(Entries(root / "real"), 1u);
+}
+
+TEST_F(IniProfileStoreTest, AFileTheUserMayNotWriteStaysUnwritten) {
+  WriteFile(root / "control.ini", "[S]\nNumber=1\n");
+  fs::permissions(root / "control.ini",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  // The folder is open to all, so only the file's own mode stands in the way.
+  fs::permissions(root, fs::perms::all);
+  IniProfileStore store(root);
+  EXPECT_TRUE(AsOrdinaryUser(
+      [&] { return !store.WritePrivateProfileStringA("S", "Number", "2", "control.ini"); }));
+  EXPECT_EQ(ReadFile(root / "control.ini"), "[S]\nNumber=1\n");
+  EXPECT_EQ(Entries(root), 1u);
 }
 
 TEST(DefaultProfileFolderTest, FollowsXdgConfigHomeThenHome) {

@@ -1,3 +1,6 @@
+if(NOT TARGET fileio)
+  add_subdirectory(${PROJECT_SOURCE_DIR}/fileio ${CMAKE_BINARY_DIR}/fileio)
+endif()
 if(NOT TARGET saver_profile_ini)
   add_subdirectory(${PROJECT_SOURCE_DIR}/saver/animation/ini ${CMAKE_BINARY_DIR}/saver_profile_ini)
 endif()

@@ -30,5 +30,41 @@ grep -q '^Usage: verdant-render' "$work/out" || fail "help: usage on standard ou
 [ "$(head -n 1 "$work/f.txt")" = "create 320 200 5" ] || fail "render: first trace record"
 [ "$(grep -c '^tick ' "$work/f.txt")" -eq 3 ] || fail "render: tick records"
 
+# Out of memory for the frame (1 GiB under a 300 MB limit): the earlier trace stays.
+echo earlier >"$work/mem.txt"
+(
+  ulimit -v 300000
+  exec "$render" --width 16384 --height 16384 --seed 1 --ticks 1 --png "$work/mem.png" \
+    --trace "$work/mem.txt"
+) 2>"$work/err"
+[ $? -eq 2 ] || fail "out of memory: exit code"
+grep -q '^verdant-render: not enough memory' "$work/err" || fail "out of memory: text"
+[ "$(cat "$work/mem.txt")" = earlier ] || fail "out of memory: earlier trace changed"
+[ "$(ls "$work" | grep -c '^mem')" -eq 1 ] || fail "out of memory: files left behind"
+
+# Past the file size limit (20 KiB) both outputs fail: earlier files stay, nothing is left
+# beside them, and the one line on standard error is our own.
+echo earlier >"$work/big.png"
+echo earlier >"$work/big.txt"
+(
+  ulimit -f 20
+  exec "$render" --width 640 --height 480 --seed 5 --ticks 20 --png "$work/big.png" \
+    --trace "$work/big.txt"
+) 2>"$work/err"
+[ $? -eq 2 ] || fail "size limit: exit code"
+[ "$(cat "$work/err")" = "verdant-render: cannot write $work/big.txt" ] ||
+  fail "size limit: not our one line: $(cat "$work/err")"
+[ "$(cat "$work/big.png" "$work/big.txt")" = "$(printf 'earlier\nearlier')" ] ||
+  fail "size limit: earlier outputs changed"
+(
+  ulimit -f 20
+  exec "$render" --width 640 --height 480 --seed 5 --ticks 20 --png "$work/big.png"
+) 2>"$work/err"
+[ $? -eq 2 ] || fail "size limit, PNG: exit code"
+[ "$(cat "$work/err")" = "verdant-render: cannot write $work/big.png" ] ||
+  fail "size limit, PNG: not our one line: $(cat "$work/err")"
+[ "$(cat "$work/big.png")" = earlier ] || fail "size limit, PNG: earlier output changed"
+[ "$(ls "$work" | grep -c '^big')" -eq 2 ] || fail "size limit: files left beside the outputs"
+
 [ $failures -eq 0 ] && echo "all checks passed"
 exit $failures

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -103,6 +104,32 @@ TEST_F(RenderMainTest, BadOptionsGiveOneLineAndExitCode2) {
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.err, "verdant-render: cannot write " + missing_folder + "\n");
   }
+}
+
+TEST_F(RenderMainTest, AFailedRunKeepsEarlierOutputsAndAGoodOneReplacesThem) {
+  std::ofstream(File("t.txt"), std::ios::binary) << "earlier trace\n";
+  std::ofstream(File("f.png"), std::ios::binary) << "earlier picture\n";
+  const std::vector<std::string> args = {"--width", "8", "--height", "8",          "--seed", "1",
+                                         "--ticks", "1", "--trace",  File("t.txt")};
+  auto with = [&args](std::vector<std::string> more) {
+    more.insert(more.begin(), args.begin(), args.end());
+    return more;
+  };
+  const std::string missing_folder = File("no/such/folder/f.png");
+  EXPECT_EQ(Render(with({"--png", missing_folder})).code, 2);
+  if (PngOutputAvailable()) {
+    const Outcome same = Render(with({"--png", folder.string() + "/./t.txt"}));
+    EXPECT_EQ(same.code, 2);
+    EXPECT_EQ(same.err, "verdant-render: --png and --trace name the same file: " + folder.string() +
+                            "/./t.txt\n");
+  }
+  EXPECT_EQ(ReadLines(File("t.txt")), std::vector<std::string>{"earlier trace"});
+  EXPECT_EQ(ReadLines(File("f.png")), std::vector<std::string>{"earlier picture"});
+
+  ASSERT_EQ(Render(args).code, 0);
+  EXPECT_EQ(ReadLines(File("t.txt")).front(), "create 8 8 1");
+  // Nothing is left beside the outputs.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
 
 TEST_F(RenderMainTest, ExtremeSizesAndNoTicksRecordTheCreationOnly) {
