@@ -2,7 +2,6 @@
 // What the time service needs from the platform: one method per platform call, named after it,
 // with plain values. Handles are opaque; kNoHandle is the null handle and kInvalidHandle the
 // value the file calls give on failure. The Win32 layer fixes every argument not passed here.
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
