@@ -37,7 +37,10 @@ void TimeService::ServeRequest() {
   for (;;) {
     platform_.host.WaitForSingleObject(run_gate_, kInfinite);
     Locked locked(platform_.host);
-    if (status_.dwCurrentState != kServicePaused) return Answer(received);
+    if (status_.dwCurrentState != kServicePaused) {
+      Answer(received);
+      return;
+    }
   }
 }
 

@@ -48,6 +48,7 @@ class TimeService {
   bool OpenServerMailslot(Handle& descriptor);
   bool FailWithDescriptor(Handle descriptor, std::string_view message);
   void End();
+  // With the lock held: checks the request received and writes the reply.
   void Answer(std::size_t received);
   Handle OpenReplyMailslot(const std::string& requester);
 

@@ -78,8 +78,7 @@ void Win32ServiceHost::CloseHandle(Handle object) {
 
 Handle Win32ServiceHost::CreateThread(std::function<void()> worker) {
   worker_ = std::move(worker);
-  static DWORD thread_id;
-  return ToValue<Handle>(::CreateThread(nullptr, 0, WorkerEntry, nullptr, 0, &thread_id));
+  return ToValue<Handle>(::CreateThread(nullptr, 0, WorkerEntry, nullptr, 0, &worker_id_));
 }
 
 std::uint32_t Win32ServiceHost::GetLastError() {

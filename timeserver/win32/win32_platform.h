@@ -39,6 +39,7 @@ class Win32ServiceHost final : public ServiceHost {
   std::function<void()> service_main_;
   std::function<void(std::uint32_t)> control_handler_;
   std::function<void()> worker_;
+  DWORD worker_id_ = 0;
   CRITICAL_SECTION lock_;
 };
 
