@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "timeproto/time_messages.h"
+#include "win32handles/scoped_handle.h"
 
 namespace {
 
@@ -69,16 +70,16 @@ std::vector<std::uint8_t> ReadRequest(HANDLE slot) {
 }
 
 bool WriteReply(const std::vector<std::uint8_t>& reply) {
-  HANDLE client = CreateFileA(timeproto::kClientMailslot, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (client == INVALID_HANDLE_VALUE) {
+  const win32handles::ScopedKernelHandle client(
+      CreateFileA(timeproto::kClientMailslot, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!client.IsValid()) {
     std::printf("cannot open the client mailslot: %lu\n", GetLastError());
     return false;
   }
   DWORD written = 0;
   const BOOL ok =
-      WriteFile(client, reply.data(), static_cast<DWORD>(reply.size()), &written, nullptr);
-  CloseHandle(client);
+      WriteFile(client.Get(), reply.data(), static_cast<DWORD>(reply.size()), &written, nullptr);
   return ok && written == reply.size();
 }
 
@@ -111,17 +112,12 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   // Holding the client's own mailslot makes the next client fail to create it.
   const bool hold_client = mode == "holdclient";
-  HANDLE slot =
-      CreateAndAnnounce(hold_client ? timeproto::kClientMailslot : timeproto::kServerMailslot);
-  if (slot == INVALID_HANDLE_VALUE) return 1;
-  int code = 0;
+  const win32handles::ScopedKernelHandle slot(
+      CreateAndAnnounce(hold_client ? timeproto::kClientMailslot : timeproto::kServerMailslot));
+  if (!slot.IsValid()) return 1;
   if (hold_client) {
     Sleep(5000);
-  } else if (mode == "silent") {
-    code = StaySilent(slot);
-  } else {
-    code = Answer(slot, mode);
+    return 0;
   }
-  CloseHandle(slot);
-  return code;
+  return mode == "silent" ? StaySilent(slot.Get()) : Answer(slot.Get(), mode);
 }
