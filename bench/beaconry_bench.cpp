@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <mutex>
 
 #include "timeserver/platform.h"
 #include "timeserver/time_service.h"
@@ -20,6 +22,7 @@ struct NullPlatform final : timeserver::ServiceHost,
                             timeserver::LocalClock {
   timeproto::TimeRequest message = timeproto::BuildTimeRequest("CLIENT");
   bool network_path_opens = true;
+  std::recursive_mutex lock;
 
   bool StartServiceCtrlDispatcherA(const std::string&, std::function<void()>) override {
     return true;
@@ -36,7 +39,11 @@ struct NullPlatform final : timeserver::ServiceHost,
   void CloseHandle(Handle) override {}
   Handle CreateThread(std::function<void()>) override { return 1; }
   std::uint32_t GetLastError() override { return 0; }
-  Handle LocalAlloc(std::uint32_t, std::size_t) override { return 1; }
+  // A real lock: the worker takes it for every answer.
+  void EnterCriticalSection() override { lock.lock(); }
+  void LeaveCriticalSection() override { lock.unlock(); }
+  void ExitProcess(std::uint32_t exit_code) override { std::exit(static_cast<int>(exit_code)); }
+  Handle LocalAlloc(std::uint32_t) override { return 1; }
   bool InitializeSecurityDescriptor(Handle, std::uint32_t) override { return true; }
   bool SetSecurityDescriptorDacl(Handle, bool, bool) override { return true; }
   void LocalFree(Handle) override {}
@@ -59,6 +66,14 @@ struct NullPlatform final : timeserver::ServiceHost,
   void ReportEventA(Handle, std::uint16_t, std::uint16_t, std::uint32_t,
                     const std::vector<std::string>&) override {}
   void DeregisterEventSource(Handle) override {}
+  Handle RegCreateKeyExA(const std::string&, bool& created) override {
+    created = false;
+    return 1;
+  }
+  bool RegSetValueExA(Handle, const std::string&, const std::string&) override { return true; }
+  bool RegSetValueExA(Handle, const std::string&, std::uint32_t) override { return true; }
+  void RegCloseKey(Handle) override {}
+  std::optional<std::string> GetModuleFileNameA() override { return "beaconry.exe"; }
   timeproto::TimeField GetLocalTime() override { return {1993, 11, 0, 7, 13, 54, 49, 257}; }
   std::optional<std::string> GetComputerNameA() override { return "SERVER"; }
 };

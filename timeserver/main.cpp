@@ -2,13 +2,14 @@
 #include "timeserver/time_service.h"
 #include "timeserver/win32/win32_platform.h"
 
+// Everything lives in this frame, which never ends: RunBeaconry ends the process while the
+// worker thread may still be using the service.
 int main() {
-  static timeserver::Win32ServiceHost host;
-  static timeserver::Win32SecurityDescriptors security;
-  static timeserver::Win32Mailslots mailslots;
-  static timeserver::Win32EventLog event_log;
-  static timeserver::Win32LocalClock clock;
-  // Never destroyed: the worker thread runs on until the process ends.
-  auto* service = new timeserver::TimeService({host, security, mailslots, event_log, clock});
-  return timeserver::RunBeaconry(host, *service);
+  timeserver::Win32ServiceHost host;
+  timeserver::Win32SecurityDescriptors security;
+  timeserver::Win32Mailslots mailslots;
+  timeserver::Win32EventLog event_log;
+  timeserver::Win32LocalClock clock;
+  timeserver::TimeService service({host, security, mailslots, event_log, clock});
+  timeserver::RunBeaconry(host, service);
 }

@@ -2,7 +2,6 @@
 // What the time service needs from the platform: one method per platform call, named after it,
 // with plain values. Handles are opaque; kNoHandle is the null handle and kInvalidHandle the
 // value the file calls give on failure. The Win32 layer fixes every argument not passed here.
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -51,13 +50,19 @@ struct ServiceHost {
   // Starts `worker` at once with the default stack; the thread handle, or kNoHandle.
   virtual Handle CreateThread(std::function<void()> worker) = 0;
   virtual std::uint32_t GetLastError() = 0;
+  // The service's one lock, a critical section: taken again by the thread that holds it.
+  virtual void EnterCriticalSection() = 0;
+  virtual void LeaveCriticalSection() = 0;
+  // Ends the process at once and does not return: no destructor runs while another thread may
+  // still use its object.
+  virtual void ExitProcess(std::uint32_t exit_code) = 0;
 };
 
 // The security descriptor that lets anyone write to the server mailslot.
 struct SecurityDescriptors {
   virtual ~SecurityDescriptors() = default;
-  // Memory of `bytes` bytes, or kNoHandle.
-  virtual Handle LocalAlloc(std::uint32_t flags, std::size_t bytes) = 0;
+  // Memory for one security descriptor (the platform's own minimum size), or kNoHandle.
+  virtual Handle LocalAlloc(std::uint32_t flags) = 0;
   virtual bool InitializeSecurityDescriptor(Handle descriptor, std::uint32_t revision) = 0;
   // Always with no DACL (null): present and null grants everyone all access.
   virtual bool SetSecurityDescriptorDacl(Handle descriptor, bool dacl_present,
@@ -80,6 +85,7 @@ struct Mailslots {
   virtual void CloseHandle(Handle file) = 0;
 };
 
+// Entries, and the registry key that names the program holding the entries' texts.
 struct EventLog {
   virtual ~EventLog() = default;
   // The local machine's event log under `source`, or kNoHandle.
@@ -88,6 +94,16 @@ struct EventLog {
   virtual void ReportEventA(Handle log, std::uint16_t type, std::uint16_t category,
                             std::uint32_t event_id, const std::vector<std::string>& strings) = 0;
   virtual void DeregisterEventSource(Handle log) = 0;
+  // The key `subkey` of HKEY_LOCAL_MACHINE, opened for setting values or made; kNoHandle on
+  // failure. `created` tells whether it was made.
+  virtual Handle RegCreateKeyExA(const std::string& subkey, bool& created) = 0;
+  // A REG_EXPAND_SZ value; false on failure.
+  virtual bool RegSetValueExA(Handle key, const std::string& name, const std::string& text) = 0;
+  // A REG_DWORD value; false on failure.
+  virtual bool RegSetValueExA(Handle key, const std::string& name, std::uint32_t number) = 0;
+  virtual void RegCloseKey(Handle key) = 0;
+  // The path of this process's program file, or nothing.
+  virtual std::optional<std::string> GetModuleFileNameA() = 0;
 };
 
 struct LocalClock {

@@ -3,12 +3,11 @@
 
 namespace timeserver {
 
-int RunBeaconry(ServiceHost& host, TimeService& service) {
-  if (host.StartServiceCtrlDispatcherA(kServiceName, [&service] { service.ServiceStart(); })) {
-    return 0;
-  }
-  service.LogErrorAndStop("StartServiceCtrlDispatcher failed.");
-  return 1;
+void RunBeaconry(ServiceHost& host, TimeService& service) {
+  const bool ran =
+      host.StartServiceCtrlDispatcherA(kServiceName, [&service] { service.ServiceStart(); });
+  if (!ran) service.LogErrorAndStop("StartServiceCtrlDispatcher failed.");
+  host.ExitProcess(ran ? 0 : 1);
 }
 
 }  // namespace timeserver

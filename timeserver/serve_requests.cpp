@@ -32,9 +32,20 @@ void TimeService::ServeRequests() {
 void TimeService::ServeRequest() {
   std::uint32_t received = 0;
   if (!platform_.mailslots.ReadFile(server_mailslot_, receive_buffer_, received)) return;
-  // Held here while paused: the request waits, and is answered with the time read after it.
-  platform_.host.WaitForSingleObject(run_gate_, kInfinite);
-  const std::size_t size = std::min<std::size_t>(received, receive_buffer_.size());
+  // Held here while paused: the request waits, and is answered with the time read after it. A
+  // pause may come between the gate and the lock, so the state is looked at again under it.
+  for (;;) {
+    platform_.host.WaitForSingleObject(run_gate_, kInfinite);
+    Locked locked(platform_.host);
+    if (status_.dwCurrentState != kServicePaused) {
+      Answer(received);
+      return;
+    }
+  }
+}
+
+void TimeService::Answer(std::size_t received) {
+  const std::size_t size = std::min(received, receive_buffer_.size());
   const auto requester = timeproto::CheckTimeRequest({receive_buffer_.data(), size});
   if (!requester || !IsComputerName(*requester)) return;
   const Handle reply_file = OpenReplyMailslot(*requester);

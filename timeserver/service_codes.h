@@ -29,9 +29,15 @@ inline constexpr std::uint32_t kInfinite = 0xFFFFFFFF;
 inline constexpr std::uint32_t kMailslotWaitForever = 0xFFFFFFFF;
 
 inline constexpr std::uint16_t kEventlogErrorType = 1;
+// The one text of the program's message table: the entry's two strings, a line apart.
+inline constexpr std::uint32_t kErrorEventId = 0;
+// Under HKEY_LOCAL_MACHINE: where the event viewer finds the program holding that text.
+inline constexpr char kEventSourceKey[] =
+    R"(SYSTEM\CurrentControlSet\Services\EventLog\Application\Beaconry)";
+// Error, warning and information entries.
+inline constexpr std::uint32_t kTypesSupported = 7;
 
 inline constexpr std::uint32_t kLptr = 0x40;  // fixed and zero-filled
-inline constexpr std::uint32_t kSecurityDescriptorMinLength = 20;
 inline constexpr std::uint32_t kSecurityDescriptorRevision = 1;
 
 }  // namespace timeserver

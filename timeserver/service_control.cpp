@@ -4,9 +4,9 @@
 namespace timeserver {
 
 // The whole decision is taken under the lock, so that it cannot interleave with the service
-// thread's reports.
+// thread's reports, and a pause waits for an answer being written.
 void TimeService::ServiceControl(std::uint32_t control) {
-  std::lock_guard guard(lock_);
+  Locked locked(platform_.host);
   const std::uint32_t state = status_.dwCurrentState;
   if (control == kControlStop) {
     ReportStatus(kServiceStopPending, 0, 1, kStopWaitHint);

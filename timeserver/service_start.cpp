@@ -5,15 +5,30 @@ namespace timeserver {
 
 void TimeService::ServiceStart() {
   {
-    std::lock_guard guard(lock_);
+    Locked locked(platform_.host);
     status_handle_ = platform_.host.RegisterServiceCtrlHandlerA(
         kServiceName, [this](std::uint32_t control) { ServiceControl(control); });
     if (status_handle_ == kNoHandle) return;
-    status_.dwServiceType = kServiceWin32OwnProcess;
-    status_.dwServiceSpecificExitCode = 0;
   }
+  RegisterMessageFile();
   if (StartUp()) platform_.host.WaitForSingleObject(stop_event_, kInfinite);
   End();
+}
+
+// The event viewer shows the entries' texts only when the source names the program holding
+// them. An existing key is left as it is; a key that cannot be made costs only those texts.
+void TimeService::RegisterMessageFile() {
+  auto& event_log = platform_.event_log;
+  bool created = false;
+  const Handle key = event_log.RegCreateKeyExA(kEventSourceKey, created);
+  if (key == kNoHandle) return;
+  if (created) {
+    if (const auto program = event_log.GetModuleFileNameA()) {
+      event_log.RegSetValueExA(key, "EventMessageFile", *program);
+    }
+    event_log.RegSetValueExA(key, "TypesSupported", kTypesSupported);
+  }
+  event_log.RegCloseKey(key);
 }
 
 // Every failure has either been logged (and so signalled the stop event) or is ended at once.
@@ -35,7 +50,7 @@ bool TimeService::StartUp() {
 // gate, like the mailslot and the worker, stays until the process ends: the worker may be
 // waiting on it when the service stops.
 bool TimeService::CreateEvents() {
-  std::lock_guard guard(lock_);
+  Locked locked(platform_.host);
   stop_event_ = platform_.host.CreateEventA(true, false);
   if (stop_event_ == kNoHandle) return false;
   run_gate_ = platform_.host.CreateEventA(true, true);
@@ -45,7 +60,7 @@ bool TimeService::CreateEvents() {
 // `descriptor` is kept for the caller: a failure later in the start frees it too.
 bool TimeService::OpenServerMailslot(Handle& descriptor) {
   auto& security = platform_.security;
-  descriptor = security.LocalAlloc(kLptr, kSecurityDescriptorMinLength);
+  descriptor = security.LocalAlloc(kLptr);
   if (descriptor == kNoHandle) {
     LogErrorAndStop("LocalAlloc pSD failed");
     return false;
@@ -71,7 +86,7 @@ bool TimeService::FailWithDescriptor(Handle descriptor, std::string_view message
 }
 
 void TimeService::End() {
-  std::lock_guard guard(lock_);
+  Locked locked(platform_.host);
   // Forgotten once closed, so that a later failed report cannot signal a reused handle.
   if (stop_event_ != kNoHandle) {
     platform_.host.CloseHandle(stop_event_);

@@ -7,7 +7,7 @@ namespace timeserver {
 
 bool TimeService::ReportStatus(std::uint32_t state, std::uint32_t exit_code,
                                std::uint32_t checkpoint, std::uint32_t wait_hint) {
-  std::lock_guard guard(lock_);
+  Locked locked(platform_.host);
   status_.dwControlsAccepted = state == kServiceStartPending ? 0 : kAcceptedControls;
   status_.dwCurrentState = state;
   status_.dwWin32ExitCode = exit_code;
@@ -21,13 +21,14 @@ bool TimeService::ReportStatus(std::uint32_t state, std::uint32_t exit_code,
 
 void TimeService::LogErrorAndStop(std::string_view message) {
   const std::uint32_t code = platform_.host.GetLastError();
-  std::lock_guard guard(lock_);
+  Locked locked(platform_.host);
   error_code_ = code;
   auto& event_log = platform_.event_log;
   const Handle log = event_log.RegisterEventSourceA(kServiceName);
   if (log != kNoHandle) {
     const std::string first = "Beaconry error: " + std::to_string(static_cast<std::int32_t>(code));
-    event_log.ReportEventA(log, kEventlogErrorType, 0, 0, {first, std::string(message)});
+    event_log.ReportEventA(log, kEventlogErrorType, 0, kErrorEventId,
+                           {first, std::string(message)});
     event_log.DeregisterEventSource(log);
   }
   if (stop_event_ != kNoHandle) platform_.host.SetEvent(stop_event_);

@@ -15,6 +15,7 @@
 
 #include "beaconry_peer.h"
 #include "timeproto/time_messages.h"
+#include "win32handles/scoped_handle.h"
 
 namespace {
 
@@ -165,20 +166,18 @@ int main(int argc, char** argv) {
     std::printf("usage: fake_client [bad|held]\n");
     return 1;
   }
-  HANDLE client = peers::CreateClientMailslot(kReadTimeoutMs);
-  HANDLE server = peers::OpenServerMailslot();
-  if (client == INVALID_HANDLE_VALUE || server == INVALID_HANDLE_VALUE) {
+  const win32handles::ScopedKernelHandle client(peers::CreateClientMailslot(kReadTimeoutMs));
+  const win32handles::ScopedKernelHandle server(peers::OpenServerMailslot());
+  if (!client.IsValid() || !server.IsValid()) {
     std::printf("no mailslots: server open error %lu\n", GetLastError());
     return 1;
   }
   const std::string name = peers::ComputerName();
   if (mode == "bad") {
-    SendBadThenValid(server, client, name);
+    SendBadThenValid(server.Get(), client.Get(), name);
   } else {
-    SendHeld(server, client, name);
+    SendHeld(server.Get(), client.Get(), name);
   }
-  CloseHandle(server);
-  CloseHandle(client);
   std::printf("fake_client %s: %s\n", mode.c_str(), failures ? "FAILED" : "passed");
   return failures ? 1 : 0;
 }

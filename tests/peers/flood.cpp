@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 #include "beaconry_peer.h"
 #include "timeproto/time_messages.h"
+#include "win32handles/scoped_handle.h"
 
 namespace {
 
@@ -24,21 +24,29 @@ std::atomic<long> answered{0};
 std::atomic<long> odd{0};
 std::atomic<bool> sending_done{false};
 
-void CountAnswers(HANDLE client, long expected_at_most, const std::atomic<long>& valid_written) {
+struct Counting {
+  HANDLE client;
+  long expected_at_most;
+  std::atomic<long> valid_written{0};
+};
+
+DWORD WINAPI CountAnswers(LPVOID parameter) {
+  const auto& counting = *static_cast<const Counting*>(parameter);
   double last = peers::NowMs();
   const double start = last;
   while (peers::NowMs() - start < kTotalLimitMs) {
-    if (auto reply = peers::Receive(client)) {
+    if (auto reply = peers::Receive(counting.client)) {
       const auto check = timeproto::CheckTimeReply(*reply);
       (check.status == timeproto::ReplyStatus::ReplyOk ? answered : odd)++;
       last = peers::NowMs();
-      if (answered + odd >= expected_at_most) return;
-    } else if (sending_done && answered + odd >= valid_written) {
-      return;
+      if (answered + odd >= counting.expected_at_most) break;
+    } else if (sending_done && answered + odd >= counting.valid_written) {
+      break;
     } else if (peers::NowMs() - last > kIdleLimitMs) {
-      return;
+      break;
     }
   }
+  return 0;
 }
 
 // Writes `message`, retrying while the mailslot refuses it; false if it never got in.
@@ -55,9 +63,9 @@ bool SendWithRetry(HANDLE server, const Bytes& message, long& retries) {
 
 int main(int argc, char** argv) {
   const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 10000;
-  HANDLE client = peers::CreateClientMailslot(500);
-  HANDLE server = peers::OpenServerMailslot();
-  if (client == INVALID_HANDLE_VALUE || server == INVALID_HANDLE_VALUE) {
+  const win32handles::ScopedKernelHandle client(peers::CreateClientMailslot(500));
+  const win32handles::ScopedKernelHandle server(peers::OpenServerMailslot());
+  if (!client.IsValid() || !server.IsValid()) {
     std::printf("no mailslots: server open error %lu\n", GetLastError());
     return 1;
   }
@@ -65,22 +73,28 @@ int main(int argc, char** argv) {
   const Bytes valid(request.begin(), request.end());
   const Bytes bad[] = {Bytes(valid.begin(), valid.begin() + 7), Bytes(valid.size(), 0xFF),
                        Bytes(valid.begin(), valid.end() - 1)};
-  std::atomic<long> valid_written{0};
+  Counting counting{client.Get(), count};
+  std::atomic<long>& valid_written = counting.valid_written;
   long bad_written = 0, retries = 0, lost = 0;
 
   const double start = peers::NowMs();
-  std::thread counter(CountAnswers, client, count, std::cref(valid_written));
+  const win32handles::ScopedKernelHandle counter(
+      CreateThread(nullptr, 0, CountAnswers, &counting, 0, nullptr));
+  if (!counter.IsValid()) {
+    std::printf("no counting thread: error %lu\n", GetLastError());
+    return 1;
+  }
   for (long i = 0; i < count; ++i) {
-    if (SendWithRetry(server, valid, retries)) {
+    if (SendWithRetry(server.Get(), valid, retries)) {
       ++valid_written;
     } else {
       ++lost;
     }
-    bad_written += SendWithRetry(server, bad[i % 3], retries) ? 1 : 0;
+    bad_written += SendWithRetry(server.Get(), bad[i % 3], retries) ? 1 : 0;
   }
   const double sent_ms = peers::NowMs() - start;
   sending_done = true;
-  counter.join();
+  WaitForSingleObject(counter.Get(), INFINITE);
   const double total_ms = peers::NowMs() - start;
 
   std::printf("valid written=%ld bad written=%ld not written=%ld retries=%ld\n",
@@ -88,8 +102,6 @@ int main(int argc, char** argv) {
   std::printf("answered=%ld other messages=%ld\n", answered.load(), odd.load());
   std::printf("sent in %.0f ms, all answered in %.0f ms: %.0f answers/s\n", sent_ms, total_ms,
               1000.0 * static_cast<double>(answered) / total_ms);
-  CloseHandle(server);
-  CloseHandle(client);
   const bool ok = lost == 0 && answered == valid_written && odd == 0;
   std::printf("flood: %s\n", ok ? "every valid request answered" : "FAILED");
   return ok ? 0 : 1;

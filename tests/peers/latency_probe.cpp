@@ -9,12 +9,13 @@
 
 #include "beaconry_peer.h"
 #include "timeproto/time_messages.h"
+#include "win32handles/scoped_handle.h"
 
 int main(int argc, char** argv) {
   const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 2000;
-  HANDLE client = peers::CreateClientMailslot(2000);
-  HANDLE server = peers::OpenServerMailslot();
-  if (client == INVALID_HANDLE_VALUE || server == INVALID_HANDLE_VALUE || count < 1) {
+  const win32handles::ScopedKernelHandle client(peers::CreateClientMailslot(2000));
+  const win32handles::ScopedKernelHandle server(peers::OpenServerMailslot());
+  if (!client.IsValid() || !server.IsValid() || count < 1) {
     std::printf("no mailslots: server open error %lu\n", GetLastError());
     return 1;
   }
@@ -24,14 +25,12 @@ int main(int argc, char** argv) {
   long unanswered = 0;
   for (long i = 0; i < count; ++i) {
     const double start = peers::NowMs();
-    if (peers::Send(server, valid) != 0 || !peers::Receive(client)) {
+    if (peers::Send(server.Get(), valid) != 0 || !peers::Receive(client.Get())) {
       ++unanswered;
       continue;
     }
     latencies.push_back(peers::NowMs() - start);
   }
-  CloseHandle(server);
-  CloseHandle(client);
   if (latencies.empty()) {
     std::printf("no answers\n");
     return 1;

@@ -9,7 +9,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "win32handles/scoped_handle.h"
+
 namespace {
+
+struct CloseService {
+  void operator()(SC_HANDLE handle) const { CloseServiceHandle(handle); }
+};
+using ScopedService = win32handles::ScopedHandle<SC_HANDLE, CloseService>;
 
 void PrintStatus(const SERVICE_STATUS& status) {
   std::printf("state=%lu accepted=%lu exit=%lu checkpoint=%lu wait=%lu\n", status.dwCurrentState,
@@ -53,21 +60,20 @@ int main(int argc, char** argv) {
     std::printf("usage: svc_control <service> <code> | <service> wait <state> <seconds>\n");
     return 1;
   }
-  SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-  SC_HANDLE service = manager ? OpenServiceA(manager, argv[1],
-                                             SERVICE_STOP | SERVICE_PAUSE_CONTINUE |
-                                                 SERVICE_INTERROGATE | SERVICE_QUERY_STATUS)
-                              : nullptr;
+  const ScopedService manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
+  const ScopedService service(manager.IsValid()
+                                  ? OpenServiceA(manager.Get(), argv[1],
+                                                 SERVICE_STOP | SERVICE_PAUSE_CONTINUE |
+                                                     SERVICE_INTERROGATE | SERVICE_QUERY_STATUS)
+                                  : nullptr);
   int result = 1;
-  if (!service) {
+  if (!service.IsValid()) {
     std::printf("cannot open service %s: %lu\n", argv[1], GetLastError());
   } else if (wait) {
-    result = WaitForState(service, std::strtoul(argv[3], nullptr, 10),
+    result = WaitForState(service.Get(), std::strtoul(argv[3], nullptr, 10),
                           std::strtoul(argv[4], nullptr, 10));
   } else {
-    result = Control(service, std::strtoul(argv[2], nullptr, 10));
+    result = Control(service.Get(), std::strtoul(argv[2], nullptr, 10));
   }
-  if (service) CloseServiceHandle(service);
-  if (manager) CloseServiceHandle(manager);
   return result;
 }

@@ -2,7 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <algorithm>
+#include <iterator>
+#include <optional>
 
 #include "fake_platform.h"
 #include "timeserver/service_codes.h"
@@ -102,8 +104,11 @@ TEST_F(ServeRequests, RejectedRequestsAreDroppedSilentlyAndTheNextIsAnswered) {
   fake.messages.push_back(valid);
   Serve(rejected.size() + 1);
   EXPECT_THAT(fake.writes, ElementsAre(std::pair(kReplyFile, kExampleReply)));
-  EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "CreateFileA(" + kRequesterPath + ")"),
-            1);
+  // No rejected name reaches a path: the one file opened is the valid requester's mailslot.
+  std::vector<std::string> opened;
+  std::copy_if(fake.calls.begin(), fake.calls.end(), std::back_inserter(opened),
+               [](const std::string& call) { return call.starts_with("CreateFileA("); });
+  EXPECT_THAT(opened, ElementsAre("CreateFileA(" + kRequesterPath + ")"));
   EXPECT_THAT(fake.entries, IsEmpty());
 }
 
@@ -146,14 +151,36 @@ TEST_F(ServeRequests, PausedWorkerHoldsItsRequestAndAnswersWithTheTimeAfterConti
   fake.now = {2001, 1, 1, 1, 0, 0, 0, 0};
   WhileRunning([&] {
     fake.handler(kControlPause);
-    std::thread worker([&] { service.ServeRequest(); });
+    TestThread worker([&] { service.ServeRequest(); });
     fake.AwaitWaiter(kRunGate);
     EXPECT_THAT(fake.Writes(), IsEmpty());
     fake.now = kExampleTime;
     fake.handler(kControlContinue);
-    worker.join();
+    worker.Join();
   });
   EXPECT_THAT(fake.writes, ElementsAre(std::pair(kReplyFile, kExampleReply)));
+}
+
+// A pause that comes while an answer is being written waits for it: once the pause is
+// reported, nothing more is written.
+TEST_F(ServeRequests, PauseDuringAnAnswerIsReportedOnlyOnceTheReplyIsWritten) {
+  fake.messages = {Request("CLIENT7")};
+  WhileRunning([&] {
+    std::optional<TestThread> pauser;
+    fake.on_open = [&] {
+      pauser.emplace([&] { fake.handler(kControlPause); });
+      fake.AwaitLockWaiterOrReport(kServicePaused);
+    };
+    service.ServeRequest();
+    pauser.reset();
+  });
+  const auto at = [&](const std::string& call) {
+    return std::find(fake.calls.begin(), fake.calls.end(), call) - fake.calls.begin();
+  };
+  EXPECT_LT(at("WriteFile(0xf1)"), at("CloseHandle(0xf1)"));
+  EXPECT_LT(at("CloseHandle(0xf1)"), at("ResetEvent(0xe2)"));
+  EXPECT_EQ(fake.calls.at(at("ResetEvent(0xe2)") + 1), "SetServiceStatus(0x51)");
+  EXPECT_EQ(fake.reports.at(3).dwCurrentState, kServicePaused);
 }
 
 }  // namespace

@@ -36,15 +36,19 @@ void RunWithControls(FakePlatform& fake, std::vector<std::uint32_t> controls) {
 TEST(ServiceLifecycle, StartsServesAndStopsWithTheCallsAndArgumentsOfEachStep) {
   FakePlatform fake;
   RunWithControls(fake, {kControlStop});
-  EXPECT_THAT(fake.calls,
-              ElementsAre("RegisterServiceCtrlHandlerA(Beaconry)", "SetServiceStatus(0x51)",
-                          "CreateEventA(1,0)", "CreateEventA(1,1)", "SetServiceStatus(0x51)",
-                          "LocalAlloc(0x40,20)", "InitializeSecurityDescriptor(0x5d,1)",
-                          "SetSecurityDescriptorDacl(0x5d,1,0)",
-                          R"(CreateMailslotA(\\.\mailslot\ntserver,100,4294967295,0x5d,1))",
-                          "GetComputerNameA", "CreateThread", "SetServiceStatus(0x51)",
-                          "WaitForSingleObject(0xe1,4294967295)", "SetServiceStatus(0x51)",
-                          "SetEvent(0xe1)", "CloseHandle(0xe1)", "SetServiceStatus(0x51)"));
+  EXPECT_THAT(
+      fake.calls,
+      ElementsAre(
+          "RegisterServiceCtrlHandlerA(Beaconry)",
+          R"(RegCreateKeyExA(SYSTEM\CurrentControlSet\Services\EventLog\Application\Beaconry))",
+          "GetModuleFileNameA", R"(RegSetValueExA(0x6e,EventMessageFile,C:\svc\beaconry.exe))",
+          "RegSetValueExA(0x6e,TypesSupported,7)", "RegCloseKey(0x6e)", "SetServiceStatus(0x51)",
+          "CreateEventA(1,0)", "CreateEventA(1,1)", "SetServiceStatus(0x51)", "LocalAlloc(0x40)",
+          "InitializeSecurityDescriptor(0x5d,1)", "SetSecurityDescriptorDacl(0x5d,1,0)",
+          R"(CreateMailslotA(\\.\mailslot\ntserver,100,4294967295,0x5d,1))", "GetComputerNameA",
+          "CreateThread", "SetServiceStatus(0x51)", "WaitForSingleObject(0xe1,4294967295)",
+          "SetServiceStatus(0x51)", "SetEvent(0xe1)", "CloseHandle(0xe1)",
+          "SetServiceStatus(0x51)"));
   EXPECT_THAT(fake.reports,
               ElementsAre(kStartPending1, kStartPending2, kRunning, kStopPending, kStopped));
   EXPECT_TRUE(fake.entries.empty());
@@ -76,30 +80,69 @@ TEST(ServiceLifecycle, StopWhilePausedEndsWithExitCodeZero) {
 TEST(ServiceLifecycle, RefusedReportFromTheHandlerLogsAndStopsTheService) {
   FakePlatform fake;
   fake.refused_reports = {3};
-  fake.last_error = 6;
+  fake.failure_error = 6;
   RunWithControls(fake, {kControlPause});
   EXPECT_THAT(fake.entries, ElementsAre(ElementsAre("Beaconry error: 6", "SetServiceStatus")));
   EXPECT_EQ(fake.reports.back(), Report(kServiceStopped, 3, 6, 0, 0));
 }
 
-TEST(ProgramEntry, RunsTheServiceUnderTheDispatcher) {
+TEST(ServiceLifecycle, InterrogationBeforeTheFirstReportRepeatsStartPending) {
+  FakePlatform fake;
+  fake.on_register = [&] { fake.handler(kControlInterrogate); };
+  RunWithControls(fake, {kControlStop});
+  EXPECT_THAT(fake.reports, ElementsAre(Report(kServiceStartPending, 0, 0, 0, 0), kStartPending1,
+                                        kStartPending2, kRunning, kStopPending, kStopped));
+  EXPECT_TRUE(fake.entries.empty());
+}
+
+TEST(ServiceLifecycle, RefusedFinalReportDoesNotSignalTheClosedStopEvent) {
+  FakePlatform fake;
+  fake.refused_reports = {4};
+  fake.failure_error = 5;
+  RunWithControls(fake, {kControlStop});
+  ASSERT_EQ(fake.reports.size(), 5u);
+  EXPECT_THAT(fake.entries, ElementsAre(ElementsAre("Beaconry error: 5", "SetServiceStatus")));
+  const auto closed = std::find(fake.calls.begin(), fake.calls.end(), "CloseHandle(0xe1)");
+  EXPECT_EQ(std::count(closed, fake.calls.end(), "SetEvent(0xe1)"), 0);
+}
+
+TEST(EventSource, ExistingKeyIsLeftAsItIs) {
+  FakePlatform fake;
+  fake.event_source_key_exists = true;
+  RunWithControls(fake, {kControlStop});
+  const auto& calls = fake.calls;
+  const auto key = std::find(calls.begin(), calls.end(), "RegCloseKey(0x6e)");
+  ASSERT_NE(key, calls.end());
+  EXPECT_THAT(key[-1], ::testing::StartsWith("RegCreateKeyExA("));
+}
+
+TEST(EventSource, KeyThatCannotBeMadeCostsOnlyTheTexts) {
+  FakePlatform fake;
+  fake.event_source_key = kNoHandle;
+  RunWithControls(fake, {kControlStop});
+  EXPECT_THAT(fake.calls, ::testing::Not(::testing::Contains("RegCloseKey(0)")));
+  EXPECT_THAT(fake.reports,
+              ElementsAre(kStartPending1, kStartPending2, kRunning, kStopPending, kStopped));
+}
+
+TEST(ProgramEntry, RunsTheServiceUnderTheDispatcherThenEndsTheProcess) {
   FakePlatform fake;
   fake.status_handle = kNoHandle;
   TimeService service(fake.AsPlatform());
-  EXPECT_EQ(RunBeaconry(fake, service), 0);
+  RunBeaconry(fake, service);
   EXPECT_THAT(fake.calls, ElementsAre("StartServiceCtrlDispatcherA(Beaconry)",
-                                      "RegisterServiceCtrlHandlerA(Beaconry)"));
+                                      "RegisterServiceCtrlHandlerA(Beaconry)", "ExitProcess(0)"));
 }
 
 TEST(ProgramEntry, DispatcherThatCannotStartIsLogged) {
   FakePlatform fake;
   fake.dispatcher_starts = false;
-  fake.last_error = 1063;
+  fake.failure_error = 1063;
   TimeService service(fake.AsPlatform());
-  EXPECT_EQ(RunBeaconry(fake, service), 1);
-  EXPECT_THAT(fake.calls,
-              ElementsAre("StartServiceCtrlDispatcherA(Beaconry)", "RegisterEventSourceA(Beaconry)",
-                          "ReportEventA(0xee,1,0,0)", "DeregisterEventSource(0xee)"));
+  RunBeaconry(fake, service);
+  EXPECT_THAT(fake.calls, ElementsAre("StartServiceCtrlDispatcherA(Beaconry)",
+                                      "RegisterEventSourceA(Beaconry)", "ReportEventA(0xee,1,0,0)",
+                                      "DeregisterEventSource(0xee)", "ExitProcess(1)"));
   EXPECT_THAT(fake.entries, ElementsAre(ElementsAre("Beaconry error: 1063",
                                                     "StartServiceCtrlDispatcher failed.")));
 }

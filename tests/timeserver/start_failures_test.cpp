@@ -35,7 +35,7 @@ class LoggedStartFailure : public ::testing::TestWithParam<LoggedFailure> {};
 TEST_P(LoggedStartFailure, LogsTheCodeAndMessageThenStopsWithTheCode) {
   FakePlatform fake;
   GetParam().script(fake);
-  fake.last_error = 183;
+  fake.failure_error = 183;
   TimeService service(fake.AsPlatform());
   service.ServiceStart();
 
@@ -75,7 +75,7 @@ TEST(StartFailure, RefusedStartReportsAreLoggedAndEndTheStart) {
   for (std::size_t refused : {0u, 1u, 2u}) {
     FakePlatform fake;
     fake.refused_reports = {refused};
-    fake.last_error = 0x80070005;  // printed as a signed number
+    fake.failure_error = 0x80070005;  // printed as a signed number
     TimeService service(fake.AsPlatform());
     service.ServiceStart();
     EXPECT_THAT(fake.entries,
@@ -96,7 +96,7 @@ TEST(StartFailure, EventOrThreadThatCannotBeCreatedEndsWithoutAnEntry) {
   for (auto script : scripts) {
     FakePlatform fake;
     script(fake);
-    fake.last_error = 8;  // not recorded: nothing was logged
+    fake.failure_error = 8;  // not recorded: nothing was logged
     TimeService service(fake.AsPlatform());
     service.ServiceStart();
     EXPECT_THAT(fake.entries, IsEmpty());
@@ -117,7 +117,7 @@ TEST(StartFailure, EventLogThatCannotOpenStillStopsTheService) {
   FakePlatform fake;
   fake.server_mailslot = kInvalidHandle;
   fake.event_log = kNoHandle;
-  fake.last_error = 183;
+  fake.failure_error = 183;
   TimeService service(fake.AsPlatform());
   service.ServiceStart();
   EXPECT_THAT(fake.calls, Not(Contains("ReportEventA(0,1,0,0)")));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # beaconry.exe under Wine's service manager: started by hand it gives up by itself; installed
-# with dockhand and started, it answers horolan; paused it holds requests until continued; it
-# drops bad requests, survives a flood, answers horolan /S; stopped it ends; dockhand removes it.
+# with dockhand and started, it registers its event source, answers horolan and uses no CPU while
+# idle; paused it holds requests until continued; it drops bad requests, survives a flood,
+# answers horolan /S; stopped it ends; dockhand removes it.
 # Controls go through svc_control.exe (Wine's sc has no pause or continue).
 set -uo pipefail
 : "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}"
@@ -79,6 +80,9 @@ if "$WINE_RUN" "$bin/svc_control.exe" $service 1 >/dev/null 2>&1; then
   "$WINE_RUN" "$bin/svc_control.exe" $service wait 1 30 >/dev/null 2>&1
 fi
 "$WINE_RUN" "$bin/dockhand.exe" $service /r >/dev/null 2>&1
+# The service registers its event source only where the key is missing.
+source_key='HKLM\SYSTEM\CurrentControlSet\Services\EventLog\Application\Beaconry'
+"$WINE_RUN" reg delete "$source_key" /f >/dev/null 2>&1
 
 # Started by hand: the dispatcher gives up (1063 under Wine), the failure is logged, the
 # program ends by itself. Wine shows event-log strings on its eventlog debug channel.
@@ -91,7 +95,8 @@ grep -qF 'L"Beaconry error: 1063"' "$work/err" || fail "by hand: no 'Beaconry er
 grep -qF 'L"StartServiceCtrlDispatcher failed."' "$work/err" ||
   fail "by hand: no 'StartServiceCtrlDispatcher failed.' entry"
 
-run 60 "$bin/dockhand.exe" $service "$("$WINE_RUN" winepath -w "$bin/beaconry.exe" | tr -d '\r')"
+program=$("$WINE_RUN" winepath -w "$bin/beaconry.exe" | tr -d '\r')
+run 60 "$bin/dockhand.exe" $service "$program"
 expect_rc install 0
 expect_line install "Service has been successfully installed!"
 # Another program holds the server mailslot: the start fails and the service ends by itself.
@@ -124,6 +129,41 @@ expect_rc running 0
 
 horolan
 expect_answer "first horolan ."
+
+# The event source names the running program, whose message table holds the entries' texts.
+run 60 reg query "$source_key"
+expect_rc "event source key" 0
+message_file=$(sed -nE 's/^ *EventMessageFile +REG_EXPAND_SZ +(.*[^ ]) *$/\1/p' "$work/text")
+[ "${message_file,,}" = "${program,,}" ] ||
+  fail "event source key: EventMessageFile '$message_file', expected $program: $(cat "$work/text")"
+grep -qE '^ *TypesSupported +REG_DWORD +0x7 *$' "$work/text" ||
+  fail "event source key: no TypesSupported 7: $(cat "$work/text")"
+run 60 "$bin/event_text.exe" "$program" 0 "Beaconry error: 183" CreateMailslot
+expect_rc "entry text" 0
+[ "$(cat "$work/text")" = $'Beaconry error: 183\nCreateMailslot' ] ||
+  fail "entry text: '$(cat "$work/text")'"
+
+# Idle, the service uses no CPU: its worker blocks in the mailslot read. The process is this
+# prefix's beaconry.exe; its CPU time (utime + stime, in clock ticks) over a few seconds.
+beaconry_pid() {
+  local pid
+  for pid in $(grep -lx 'beaconry.exe' /proc/[0-9]*/comm 2>/dev/null | cut -d/ -f3); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+      echo "$pid"
+  done
+}
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+pid=$(beaconry_pid)
+if [ -z "$pid" ] || [ "$(wc -w <<<"$pid")" != 1 ]; then
+  fail "idle: not one beaconry.exe process of this prefix: '$pid'"
+else
+  ticks_before=$(cpu_ticks "$pid")
+  sleep 4
+  idle_ticks=$(($(cpu_ticks "$pid") - ticks_before))
+  echo "idle: $idle_ticks clock ticks of CPU in 4 s"
+  # 2 % of one core at most; a worker that spins takes far more.
+  ((idle_ticks * 100 <= 4 * $(getconf CLK_TCK) * 2)) || fail "idle: $idle_ticks ticks in 4 s"
+fi
 
 # Paused: a request is held until the continue, then answered with the time read after it.
 control 2 "$paused"

@@ -1,48 +1,48 @@
 #include "timeserver/win32/win32_platform.h"
 
-#include <windows.h>
+#include "win32handles/scoped_handle.h"
 
 namespace timeserver {
 namespace {
 
-HANDLE AsHandle(Handle handle) {
-  return reinterpret_cast<HANDLE>(handle);
-}
-Handle FromHandle(HANDLE handle) {
-  return reinterpret_cast<Handle>(handle);
-}
+using win32handles::ToNative;
+using win32handles::ToValue;
 
-// The platform calls these back without a parameter; there is one of each per process.
-std::function<void()> service_main_function;
-std::function<void(std::uint32_t)> control_handler;
-std::function<void()> worker_function;
-
-void WINAPI ServiceMainEntry(DWORD, LPSTR*) {
-  service_main_function();
-}
-void WINAPI ControlHandlerEntry(DWORD control) {
-  control_handler(control);
-}
-DWORD WINAPI WorkerEntry(LPVOID) {
-  worker_function();
-  return 0;
-}
+// Set once, before any call back can come; a plain pointer, so nothing is left to destroy.
+Win32ServiceHost* the_host = nullptr;
 
 }  // namespace
 
+Win32ServiceHost::Win32ServiceHost() {
+  ::InitializeCriticalSection(&lock_);
+  the_host = this;
+}
+
+void WINAPI Win32ServiceHost::ServiceMainEntry(DWORD, LPSTR*) {
+  the_host->service_main_();
+}
+
+void WINAPI Win32ServiceHost::ControlHandlerEntry(DWORD control) {
+  the_host->control_handler_(control);
+}
+
+DWORD WINAPI Win32ServiceHost::WorkerEntry(LPVOID) {
+  the_host->worker_();
+  return 0;
+}
+
 bool Win32ServiceHost::StartServiceCtrlDispatcherA(const std::string& name,
                                                    std::function<void()> service_main) {
-  service_main_function = std::move(service_main);
-  static std::string service_name;
-  service_name = name;
-  SERVICE_TABLE_ENTRYA table[] = {{service_name.data(), ServiceMainEntry}, {nullptr, nullptr}};
+  service_main_ = std::move(service_main);
+  service_name_ = name;
+  SERVICE_TABLE_ENTRYA table[] = {{service_name_.data(), ServiceMainEntry}, {nullptr, nullptr}};
   return ::StartServiceCtrlDispatcherA(table) != 0;
 }
 
 Handle Win32ServiceHost::RegisterServiceCtrlHandlerA(const std::string& name,
                                                      std::function<void(std::uint32_t)> handler) {
-  control_handler = std::move(handler);
-  return reinterpret_cast<Handle>(::RegisterServiceCtrlHandlerA(name.c_str(), ControlHandlerEntry));
+  control_handler_ = std::move(handler);
+  return ToValue<Handle>(::RegisterServiceCtrlHandlerA(name.c_str(), ControlHandlerEntry));
 }
 
 bool Win32ServiceHost::SetServiceStatus(Handle status_handle, const ServiceStatus& status) {
@@ -53,103 +53,151 @@ bool Win32ServiceHost::SetServiceStatus(Handle status_handle, const ServiceStatu
                         status.dwServiceSpecificExitCode,
                         status.dwCheckPoint,
                         status.dwWaitHint};
-  return ::SetServiceStatus(reinterpret_cast<SERVICE_STATUS_HANDLE>(status_handle), &record) != 0;
+  return ::SetServiceStatus(ToNative<SERVICE_STATUS_HANDLE>(status_handle), &record) != 0;
 }
 
 Handle Win32ServiceHost::CreateEventA(bool manual_reset, bool initial_state) {
-  return FromHandle(::CreateEventA(nullptr, manual_reset, initial_state, nullptr));
+  return ToValue<Handle>(::CreateEventA(nullptr, manual_reset, initial_state, nullptr));
 }
 
 void Win32ServiceHost::SetEvent(Handle event) {
-  ::SetEvent(AsHandle(event));
+  ::SetEvent(ToNative<HANDLE>(event));
 }
 
 void Win32ServiceHost::ResetEvent(Handle event) {
-  ::ResetEvent(AsHandle(event));
+  ::ResetEvent(ToNative<HANDLE>(event));
 }
 
 void Win32ServiceHost::WaitForSingleObject(Handle object, std::uint32_t milliseconds) {
-  ::WaitForSingleObject(AsHandle(object), milliseconds);
+  ::WaitForSingleObject(ToNative<HANDLE>(object), milliseconds);
 }
 
 void Win32ServiceHost::CloseHandle(Handle object) {
-  ::CloseHandle(AsHandle(object));
+  ::CloseHandle(ToNative<HANDLE>(object));
 }
 
 Handle Win32ServiceHost::CreateThread(std::function<void()> worker) {
-  worker_function = std::move(worker);
-  static DWORD thread_id;
-  return FromHandle(::CreateThread(nullptr, 0, WorkerEntry, nullptr, 0, &thread_id));
+  worker_ = std::move(worker);
+  return ToValue<Handle>(::CreateThread(nullptr, 0, WorkerEntry, nullptr, 0, &worker_id_));
 }
 
 std::uint32_t Win32ServiceHost::GetLastError() {
   return ::GetLastError();
 }
 
-Handle Win32SecurityDescriptors::LocalAlloc(std::uint32_t flags, std::size_t bytes) {
-  return FromHandle(::LocalAlloc(flags, bytes));
+void Win32ServiceHost::EnterCriticalSection() {
+  ::EnterCriticalSection(&lock_);
+}
+
+void Win32ServiceHost::LeaveCriticalSection() {
+  ::LeaveCriticalSection(&lock_);
+}
+
+void Win32ServiceHost::ExitProcess(std::uint32_t exit_code) {
+  ::ExitProcess(exit_code);
+}
+
+Handle Win32SecurityDescriptors::LocalAlloc(std::uint32_t flags) {
+  return ToValue<Handle>(::LocalAlloc(flags, SECURITY_DESCRIPTOR_MIN_LENGTH));
 }
 
 bool Win32SecurityDescriptors::InitializeSecurityDescriptor(Handle descriptor,
                                                             std::uint32_t revision) {
-  return ::InitializeSecurityDescriptor(AsHandle(descriptor), revision) != 0;
+  return ::InitializeSecurityDescriptor(ToNative<PSECURITY_DESCRIPTOR>(descriptor), revision) != 0;
 }
 
 bool Win32SecurityDescriptors::SetSecurityDescriptorDacl(Handle descriptor, bool dacl_present,
                                                          bool dacl_defaulted) {
-  return ::SetSecurityDescriptorDacl(AsHandle(descriptor), dacl_present, nullptr, dacl_defaulted) !=
-         0;
+  return ::SetSecurityDescriptorDacl(ToNative<PSECURITY_DESCRIPTOR>(descriptor), dacl_present,
+                                     nullptr, dacl_defaulted) != 0;
 }
 
 void Win32SecurityDescriptors::LocalFree(Handle memory) {
-  ::LocalFree(AsHandle(memory));
+  ::LocalFree(ToNative<HLOCAL>(memory));
 }
 
 Handle Win32Mailslots::CreateMailslotA(const std::string& name, std::uint32_t max_message_size,
                                        std::uint32_t read_timeout, Handle descriptor,
                                        bool inherit_handle) {
-  SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), AsHandle(descriptor), inherit_handle};
-  return FromHandle(::CreateMailslotA(name.c_str(), max_message_size, read_timeout, &attributes));
+  SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES),
+                                 ToNative<PSECURITY_DESCRIPTOR>(descriptor), inherit_handle};
+  return ToValue<Handle>(
+      ::CreateMailslotA(name.c_str(), max_message_size, read_timeout, &attributes));
 }
 
 bool Win32Mailslots::ReadFile(Handle file, std::span<std::uint8_t> buffer,
                               std::uint32_t& bytes_read) {
   DWORD count = 0;
-  const BOOL ok =
-      ::ReadFile(AsHandle(file), buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr);
+  const BOOL ok = ::ReadFile(ToNative<HANDLE>(file), buffer.data(),
+                             static_cast<DWORD>(buffer.size()), &count, nullptr);
   bytes_read = count;
   return ok != 0;
 }
 
 Handle Win32Mailslots::CreateFileA(const std::string& path) {
-  return FromHandle(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return ToValue<Handle>(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 bool Win32Mailslots::WriteFile(Handle file, std::span<const std::uint8_t> bytes) {
   DWORD written = 0;
-  return ::WriteFile(AsHandle(file), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                     nullptr) != 0;
+  return ::WriteFile(ToNative<HANDLE>(file), bytes.data(), static_cast<DWORD>(bytes.size()),
+                     &written, nullptr) != 0;
 }
 
 void Win32Mailslots::CloseHandle(Handle file) {
-  ::CloseHandle(AsHandle(file));
+  ::CloseHandle(ToNative<HANDLE>(file));
 }
 
 Handle Win32EventLog::RegisterEventSourceA(const std::string& source) {
-  return FromHandle(::RegisterEventSourceA(nullptr, source.c_str()));
+  return ToValue<Handle>(::RegisterEventSourceA(nullptr, source.c_str()));
 }
 
 void Win32EventLog::ReportEventA(Handle log, std::uint16_t type, std::uint16_t category,
                                  std::uint32_t event_id, const std::vector<std::string>& strings) {
   std::vector<LPCSTR> texts;
   for (const auto& text : strings) texts.push_back(text.c_str());
-  ::ReportEventA(AsHandle(log), type, category, event_id, nullptr, static_cast<WORD>(texts.size()),
-                 0, texts.data(), nullptr);
+  ::ReportEventA(ToNative<HANDLE>(log), type, category, event_id, nullptr,
+                 static_cast<WORD>(texts.size()), 0, texts.data(), nullptr);
 }
 
 void Win32EventLog::DeregisterEventSource(Handle log) {
-  ::DeregisterEventSource(AsHandle(log));
+  ::DeregisterEventSource(ToNative<HANDLE>(log));
+}
+
+Handle Win32EventLog::RegCreateKeyExA(const std::string& subkey, bool& created) {
+  HKEY key = nullptr;
+  DWORD disposition = 0;
+  if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &key, &disposition) != ERROR_SUCCESS) {
+    return kNoHandle;
+  }
+  created = disposition == REG_CREATED_NEW_KEY;
+  return ToValue<Handle>(key);
+}
+
+bool Win32EventLog::RegSetValueExA(Handle key, const std::string& name, const std::string& text) {
+  return ::RegSetValueExA(ToNative<HKEY>(key), name.c_str(), 0, REG_EXPAND_SZ,
+                          reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool Win32EventLog::RegSetValueExA(Handle key, const std::string& name, std::uint32_t number) {
+  const DWORD value = number;
+  return ::RegSetValueExA(ToNative<HKEY>(key), name.c_str(), 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+}
+
+void Win32EventLog::RegCloseKey(Handle key) {
+  ::RegCloseKey(ToNative<HKEY>(key));
+}
+
+std::optional<std::string> Win32EventLog::GetModuleFileNameA() {
+  char path[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+  // A path that filled the buffer was cut short.
+  if (length == 0 || length == sizeof path) return std::nullopt;
+  return std::string(path, length);
 }
 
 timeproto::TimeField Win32LocalClock::GetLocalTime() {
