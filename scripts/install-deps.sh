@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config git
-  mingw-w64 g++-mingw-w64-i686-posix
+  mingw-w64 g++-mingw-w64-i686-win32
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libsimpleini-dev libsdl2-dev libpng-dev libcairo2-dev
