@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 
-.PHONY: all deps win32 fuzz native test demo clean
+.PHONY: all deps win32 fuzz native unit test demo clean
 
 all: native
 
@@ -26,6 +26,12 @@ native: win32 fuzz
 	cmake -S . -B $(BUILD)/native -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DWIN32_BIN_DIR=$(abspath $(BUILD)/win32/bin) -DFUZZ_BIN_DIR=$(abspath $(BUILD)/fuzz/bin)
 	cmake --build $(BUILD)/native -j $(JOBS)
+
+# A contributor's loop: the native tree alone (no Windows or fuzz build) and its unit tests.
+unit: deps
+	cmake -S . -B $(BUILD)/native -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/native -j $(JOBS)
+	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS) -L unit $(CTEST_ARGS)
 
 # Every test: native unit tests, the same tests as Windows programs under Wine, the Wine
 # integration and GUI tests, and the bounded fuzz runs.

@@ -10,10 +10,8 @@ if(WIN32)
   foreach(t gtest gtest_main gmock gmock_main)
     target_compile_options(${t} PRIVATE -w)
   endforeach()
-  # The win32-threads C++ library has no std::mutex: GoogleTest gets a Notification of our own.
-  set(notification ${PROJECT_SOURCE_DIR}/tests/gtest_win32/notification)
-  target_sources(gtest PRIVATE ${notification}.cpp)
-  target_compile_options(gtest PUBLIC -include ${notification}.h)
+  # GoogleTest's thread-start gate needs std::mutex, which the win32-thread libstdc++ lacks.
+  target_include_directories(gtest BEFORE PUBLIC ${PROJECT_SOURCE_DIR}/cmake/gtest-win32)
 else()
   find_package(GTest REQUIRED)
 endif()

@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config git
   mingw-w64 g++-mingw-w64-i686-win32
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   libsdl2-dev libpng-dev libcairo2-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
 )

@@ -110,7 +110,8 @@ TEST_F(BushFanTest, SixtyDegreeFanOfFourBranches) {
 TEST_F(BushFanTest, ASegmentsDrawSteersTheNextOne) {
   CurrentBushParams().depthLimit = 0;
   for (auto [rest, x] : {std::pair{49, 490}, std::pair{50, 509}}) {
-    SeedWhere(1, [rest](auto d) { return d[0] % 100 == rest; });
+    // Copied by name: clang 14 cannot capture a structured binding.
+    SeedWhere(1, [r = rest](auto d) { return d[0] % 100 == r; });
     RecordingSurface branch;
     GrowBranch(branch, 2, 0.0, 500, 500);
     ASSERT_EQ(branch.lines().size(), 2u);
