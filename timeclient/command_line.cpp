@@ -1,7 +1,5 @@
 #include "timeclient/command_line.h"
 
-#include <algorithm>
-
 #include "timeproto/time_messages.h"
 
 namespace timeclient {
@@ -27,14 +25,10 @@ bool TakeSwitch(std::string_view arg, CommandLine& line) {
   return true;
 }
 
-// The target is put into a path: a character that is never part of a computer or domain name
-// could turn the request into a write to a local file, a pipe or a device. "*" alone stands for
-// every server of the domain.
+// The target is put into a path, so it must name a machine or domain and nothing local; "*" alone
+// stands for every server of the domain.
 bool IsTargetName(std::string_view name) {
-  constexpr std::string_view kNotInNames = R"(\/:*?"<>|)";
-  return name == "*" || std::none_of(name.begin(), name.end(), [&](unsigned char c) {
-           return c < 0x20 || kNotInNames.find(static_cast<char>(c)) != std::string_view::npos;
-         });
+  return name == "*" || timeproto::CanNameMailslotHost(name);
 }
 
 // Handles a target name; false when it ends the parse.

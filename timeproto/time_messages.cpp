@@ -102,4 +102,11 @@ std::string ClientPath(std::string_view computer_name) {
   return R"(\\)" + std::string(computer_name) + R"(\mailslot\ntclient)";
 }
 
+bool CanNameMailslotHost(std::string_view name) {
+  constexpr std::string_view kNotInNames = R"(\/:*?"<>|)";
+  return std::none_of(name.begin(), name.end(), [&](unsigned char c) {
+    return c < 0x20 || kNotInNames.find(static_cast<char>(c)) != std::string_view::npos;
+  });
+}
+
 }  // namespace timeproto

@@ -56,5 +56,8 @@ ReplyCheck CheckTimeReply(std::span<const std::uint8_t> received);
 std::string ServerPath(std::optional<std::string_view> target);
 // Where a server writes its reply: \\<computer>\mailslot\ntclient.
 std::string ClientPath(std::string_view computer_name);
+// Whether a name can stand between "\\" and "\mailslot\…" and still name a machine or domain:
+// any of \ / : * ? " < > | or a control byte could make the path a local file, pipe or device.
+bool CanNameMailslotHost(std::string_view name);
 
 }  // namespace timeproto

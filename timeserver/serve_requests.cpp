@@ -7,13 +7,9 @@
 namespace timeserver {
 namespace {
 
-// A requester name is put into a path: a character that is never part of a computer name could
-// turn the reply into a write to a local file, a pipe or a whole domain.
+// A requester name is put into a path, so it must name a machine and nothing local.
 bool IsComputerName(std::string_view name) {
-  constexpr std::string_view kNotInNames = R"(\/:*?"<>|)";
-  return !name.empty() && std::none_of(name.begin(), name.end(), [&](unsigned char c) {
-    return c < 0x20 || kNotInNames.find(static_cast<char>(c)) != std::string_view::npos;
-  });
+  return !name.empty() && timeproto::CanNameMailslotHost(name);
 }
 
 // Computer names compare without regard to case.
