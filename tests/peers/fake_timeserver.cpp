@@ -3,6 +3,7 @@
 // (under Wine, \\<computer>\ paths do not reach this machine).
 //   fake_timeserver <length|type|srv1993|ms5|ms999|day7|badname|silent|holdclient>
 // Prints "ready" once its mailslot exists. Exit code 0 when it did what the mode says.
+// holdclient holds the client mailslot until its standard input ends.
 #include <windows.h>
 
 #include <cstdio>
@@ -116,7 +117,8 @@ int main(int argc, char** argv) {
   if (slot == INVALID_HANDLE_VALUE) return 1;
   int code = 0;
   if (hold_client) {
-    Sleep(5000);
+    while (std::fgetc(stdin) != EOF) {
+    }
   } else if (mode == "silent") {
     code = StaySilent(slot);
   } else {

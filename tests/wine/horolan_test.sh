@@ -59,11 +59,15 @@ run_horolan() {
 }
 
 peer_ready_or_gone() { grep -q ready "$work/peer" || ! kill -0 "$peer_pid" 2>/dev/null; }
-# start_peer <mode>: starts the stand-in and waits until its mailslot exists.
+# start_peer <mode>: starts the stand-in and waits until its mailslot exists. Its input stays
+# open until stop_peer, so that a holding stand-in holds for as long as the run takes.
 start_peer() {
   : >"$work/peer"  # emptied here, not in the background job, so no earlier "ready" is seen
-  timeout 120 "$WINE_RUN" "$peer" "$1" >>"$work/peer" 2>&1 &
+  rm -f "$work/hold"
+  mkfifo "$work/hold"
+  timeout 120 "$WINE_RUN" "$peer" "$1" <"$work/hold" >>"$work/peer" 2>&1 &
   peer_pid=$!
+  exec {hold_fd}>"$work/hold"
   poll_until 120 peer_ready_or_gone
   grep -q ready "$work/peer" && return 0
   fail "$1: the stand-in did not start: $(cat "$work/peer")"
@@ -71,6 +75,7 @@ start_peer() {
 }
 
 stop_peer() {
+  exec {hold_fd}>&-
   wait "$peer_pid" || fail "$1: the stand-in ended with $?: $(cat "$work/peer")"
 }
 
