@@ -55,7 +55,7 @@ wait_brighter() {  # <region> <threshold>
   return $found
 }
 
-# Plants appear within three ticks.
+# Plants appear on the screen.
 settings 32 5 0
 start
 mean=$(wait_brighter 1024x768+0+0 0.0005) || fail "no plants on the screen (mean $mean)"
