@@ -10,14 +10,17 @@ source "$(dirname "$0")/saver_common.sh"
 write_settings PlantType=4 ColorChoice=7 BkgndTone=10 Delay=6 Number=18
 start_saver /s
 wait_window "--class verdant.scr" 120 >/dev/null || fail "no saver window"
-darkest=0 colours=0
+darkest=0 colours=0 judged_at=
 plants_on_bands() {
   unchanged_for 3 || return 1
+  [ "$changed_at" = "$judged_at" ] && return 1  # this still picture was turned down already
+  judged_at=$changed_at
   darkest=$(darkest_pixel "$work/still.ppm")
   colours=$(convert "$work/still.ppm" -format %k info:)
+  echo "still picture: darkest value $darkest, $colours colours"
   [ "$darkest" -gt 0 ] && [ "$colours" -gt 60 ]
 }
-if ! poll_until 400 plants_on_bands; then
+if ! poll_until 480 plants_on_bands; then
   [ "$darkest" -gt 0 ] || fail "black left on the second screen"
   fail "only $colours colours: no plants on the bands"
 fi
