@@ -3,6 +3,7 @@
 // (under Wine, \\<computer>\ paths do not reach this machine).
 //   fake_timeserver <length|type|srv1993|ms5|ms999|day7|badname|oemname|silent|holdclient>
 // Prints "ready" once its mailslot exists. Exit code 0 when it did what the mode says.
+// holdclient holds the client mailslot until its standard input ends.
 #include <windows.h>
 
 #include <cstdio>
@@ -117,7 +118,8 @@ int main(int argc, char** argv) {
       CreateAndAnnounce(hold_client ? timeproto::kClientMailslot : timeproto::kServerMailslot));
   if (!slot.IsValid()) return 1;
   if (hold_client) {
-    Sleep(5000);
+    while (std::fgetc(stdin) != EOF) {
+    }
     return 0;
   }
   return mode == "silent" ? StaySilent(slot.Get()) : Answer(slot.Get(), mode);

@@ -3,6 +3,7 @@
 # exactly the input that ends the Windows saver.
 #   sdl_saver_test.sh <verdant>   (DISPLAY set, e.g. by with-xvfb.sh)
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/poll.sh"
 verdant=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,41 +17,45 @@ settings() {  # <number> <delay> <tone>
     >"$XDG_CONFIG_HOME/verdant/control.ini"
 }
 
-# Starts the saver with the pointer at a known place and waits for its window: appearing
-# under the pointer gives it its first mouse move, which only records the anchor.
+shown() { xdotool search --onlyvisible --name '^Verdant Drift$' >/dev/null 2>&1; }
+drawn() { [ "$(import -window root -format '%[max]' info:)" -gt 0 ]; }
+# Starts the saver with the pointer at a known place and waits until it draws: appearing under
+# the pointer gives it its first mouse move, which only records the anchor.
 start() {
   xdotool mousemove 512 384
   "$verdant" "$@" &
   pid=$!
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Verdant Drift$' >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  sleep 0.5
+  poll_until 120 shown || fail "no saver window"
+  poll_until 60 drawn || fail "nothing drawn"
 }
 alive() { kill -0 "$pid" 2>/dev/null; }
-# Waits up to 3 s for the saver to end; its exit code must be 0.
+ended() { ! alive; }
+# Waits for the saver to end; its exit code must be 0.
 expect_end() {
-  for _ in $(seq 30); do alive || break; sleep 0.1; done
-  if alive; then fail "$1: still running"; kill "$pid"; wait "$pid"; return; fi
+  if ! poll_until 30 ended; then
+    fail "$1: still running"
+    kill "$pid"
+    wait "$pid"
+    return
+  fi
   wait "$pid" || fail "$1: exit code $?"
 }
 # Mean brightness of a region of the screen, 0 to 1.
 brightness() { import -window root -crop "$1" +repage -format '%[fx:mean]' info:; }
-# Polls a region for up to 15 s (ticks are late on a loaded machine) until it is brighter
-# than a threshold; prints the last value seen.
+brighter() {  # <region> <threshold>
+  mean=$(brightness "$1")
+  awk -v m="$mean" -v t="$2" 'BEGIN { exit !(m > t) }'
+}
+# Polls a region until it is brighter than a threshold; prints the last value seen.
 wait_brighter() {  # <region> <threshold>
-  local mean=0
-  for _ in $(seq 30); do
-    mean=$(brightness "$1")
-    awk -v m="$mean" -v t="$2" 'BEGIN { exit !(m > t) }' && { echo "$mean"; return 0; }
-    sleep 0.5
-  done
+  mean=0
+  poll_until 60 brighter "$1" "$2"
+  local found=$?
   echo "$mean"
-  return 1
+  return $found
 }
 
-# Plants appear within three ticks.
+# Plants appear on the screen.
 settings 32 5 0
 start
 mean=$(wait_brighter 1024x768+0+0 0.0005) || fail "no plants on the screen (mean $mean)"
@@ -69,7 +74,7 @@ expect_end "mouse button"
 settings 32 5 0
 start
 xdotool mousemove 514 385
-sleep 1
+sleep 1  # the check is that nothing ends the saver meanwhile
 alive || fail "a move of 3 pixels ended the saver"
 xdotool mousemove 514 386
 expect_end "a move of 4 pixels"

@@ -5,6 +5,7 @@
 # answers horolan /S; stopped it ends; dockhand removes it.
 # Controls go through svc_control.exe (Wine's sc has no pause or continue).
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/poll.sh"
 : "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}"
 
 bin=$WIN32_BIN_DIR
@@ -103,10 +104,7 @@ expect_line install "Service has been successfully installed!"
 # The holder (horolan's stand-in server) then answers a horolan . of its own.
 timeout 60 "$WINE_RUN" "$bin/fake_timeserver.exe" srv1993 >"$work/holder" 2>&1 &
 holder_pid=$!
-for _ in $(seq 300); do
-  grep -q ready "$work/holder" && break
-  sleep 0.1
-done
+poll_until 60 grep -q ready "$work/holder" || fail "the stand-in server did not start"
 run 60 sc start $service
 run 60 "$bin/svc_control.exe" $service wait 1 30
 expect_rc "start with the mailslot taken" 0
@@ -171,11 +169,8 @@ control 4 "$paused"  # interrogate
 control 2 "$paused"  # pause while paused changes nothing
 timeout 60 "$WINE_RUN" "$bin/fake_client.exe" held >"$work/held" 2>&1 &
 held_pid=$!
-for _ in $(seq 300); do
-  grep -q sent "$work/held" && break
-  sleep 0.1
-done
-sleep 1.5
+poll_until 60 grep -q sent "$work/held" || fail "the held request was not sent"
+sleep 1.5  # how long the request is held: it must be answered after this, not before
 control 3 "$running"
 wait "$held_pid" || fail "held request: $(cat "$work/held")"
 tr -d '\r' <"$work/held" | grep -E 'answered after|after the request'

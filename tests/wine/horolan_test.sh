@@ -3,6 +3,7 @@
 # exact bytes printed (text mode, so "\r\n" line ends) and the exit code of each run. Never
 # with /S: the stand-in's times are far off.
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/poll.sh"
 : "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}" "${WINEPREFIX:?}"
 
 horolan=$WIN32_BIN_DIR/horolan.exe
@@ -57,21 +58,24 @@ run_horolan() {
   elapsed_ms=$((($(date +%s%N) - start) / 1000000))
 }
 
-# start_peer <mode>: starts the stand-in and waits until its mailslot exists.
+peer_ready_or_gone() { grep -q ready "$work/peer" || ! kill -0 "$peer_pid" 2>/dev/null; }
+# start_peer <mode>: starts the stand-in and waits until its mailslot exists. Its input stays
+# open until stop_peer, so that a holding stand-in holds for as long as the run takes.
 start_peer() {
   : >"$work/peer"  # emptied here, not in the background job, so no earlier "ready" is seen
-  timeout 120 "$WINE_RUN" "$peer" "$1" >>"$work/peer" 2>&1 &
+  rm -f "$work/hold"
+  mkfifo "$work/hold"
+  timeout 120 "$WINE_RUN" "$peer" "$1" <"$work/hold" >>"$work/peer" 2>&1 &
   peer_pid=$!
-  for _ in $(seq 300); do
-    grep -q ready "$work/peer" && return 0
-    kill -0 "$peer_pid" 2>/dev/null || break
-    sleep 0.1
-  done
+  exec {hold_fd}>"$work/hold"
+  poll_until 120 peer_ready_or_gone
+  grep -q ready "$work/peer" && return 0
   fail "$1: the stand-in did not start: $(cat "$work/peer")"
   return 1
 }
 
 stop_peer() {
+  exec {hold_fd}>&-
   wait "$peer_pid" || fail "$1: the stand-in ended with $?: $(cat "$work/peer")"
 }
 

@@ -1,6 +1,7 @@
 # Shared by the saver's Wine tests (sourced). Each test runs in a private copy of the build's
 # prefix, so that its control.ini and its wineserver are its own, and ends what it started.
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/poll.sh"
 : "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}" "${WINEPREFIX:?}"
 
 SAVER=$WIN32_BIN_DIR/verdant.scr
@@ -33,8 +34,6 @@ fail() {
 
 now() { date +%s.%N; }
 elapsed_since() { echo "$(now) - $1" | bc; }
-within() { [ "$(echo "$(now) < $1" | bc)" = 1 ]; }
-deadline_in() { echo "$(now) + $1" | bc; }
 
 # Settings for the next run, as the dialog would write them.
 write_settings() {
@@ -51,36 +50,37 @@ start_saver() {
   started+=("$saver_pid")
 }
 
+visible_window() { window_id=$(xdotool search --onlyvisible $1 2>/dev/null | head -1); [ -n "$window_id" ]; }
 # Waits up to $2 seconds for the window of search arguments $1; prints its id.
-wait_window() {
-  local until
-  until=$(deadline_in "$2")
-  while within "$until"; do
-    local id
-    id=$(xdotool search --onlyvisible $1 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
-}
+wait_window() { poll_until "$2" visible_window "$1" && echo "$window_id"; }
 
-
+saver_ended() { ! kill -0 "$saver_pid" 2>/dev/null; }
 # Waits up to $1 seconds for the saver to end; its exit code is in $saver_rc.
 wait_exit() {
-  local until
-  until=$(deadline_in "$1")
-  while within "$until"; do
-    if ! kill -0 "$saver_pid" 2>/dev/null; then
-      wait "$saver_pid"
-      saver_rc=$?
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
+  poll_until "$1" saver_ended || return 1
+  wait "$saver_pid"
+  saver_rc=$?
 }
 
 shot() { import -window "${2:-root}" "$1" 2>/dev/null; }
+
+# Whether the picture of window $2 (default the screen) has stayed the same for $1 seconds.
+unchanged_for() {
+  shot "$work/still-new.ppm" "${2:-root}"
+  if ! cmp -s "$work/still-new.ppm" "$work/still.ppm"; then
+    mv "$work/still-new.ppm" "$work/still.ppm"
+    changed_at=$(now_us)
+    return 1
+  fi
+  (($(now_us) - changed_at >= $1 * 1000000))
+}
+# Waits up to $2 seconds for the picture of window $3 to stay the same for $1 seconds: drawn
+# and idle. The last picture is in $work/still.ppm.
+wait_still() {
+  rm -f "$work/still.ppm"
+  changed_at=$(now_us)
+  poll_until "$2" unchanged_for "$1" "${3:-root}"
+}
 # The brightest and the darkest channel value over a picture (0 is black).
 brightest() { convert "$1" -separate -evaluate-sequence max -format '%[max]' info:; }
 darkest_pixel() { convert "$1" -separate -evaluate-sequence max -format '%[min]' info:; }

@@ -7,9 +7,9 @@ DIALOG="--name ^Verdant.Drift$"
 
 open_dialog() {
   start_saver "$@"
-  dialog=$(wait_window "$DIALOG" 60) || fail "no window captioned \"Verdant Drift\" ($*)"
-  sleep 1
-  timeout 10 xdotool windowfocus --sync "$dialog"
+  dialog=$(wait_window "$DIALOG" 120) || fail "no window captioned \"Verdant Drift\" ($*)"
+  timeout 60 xdotool windowfocus --sync "$dialog"
+  wait_still 1 60 "$dialog" || fail "the dialog kept changing ($*)"
 }
 
 keys() { xdotool key --delay 150 "$@"; }
