@@ -63,7 +63,7 @@ std::vector<std::pair<Handle, Bytes>> FakePlatform::Writes() {
 
 void FakePlatform::AwaitWaiter(Handle object) {
   TestLockGuard guard(mutex_);
-  if (!changed_.WaitUntil(
+  if (!WaitUntil(
           mutex_, [&] { return waiting_.count(object) > 0; }, kBound)) {
     ADD_FAILURE() << "nobody waits on " << Hex(object);
   }
@@ -76,7 +76,7 @@ void FakePlatform::AwaitLockWaiterOrReport(std::uint32_t state) {
              return report.dwCurrentState == state;
            });
   };
-  if (!changed_.WaitUntil(mutex_, done, kBound)) ADD_FAILURE() << "no lock waiter, no report";
+  if (!WaitUntil(mutex_, done, kBound)) ADD_FAILURE() << "no lock waiter, no report";
 }
 
 bool FakePlatform::StartServiceCtrlDispatcherA(const std::string& name,
@@ -101,7 +101,6 @@ bool FakePlatform::SetServiceStatus(Handle handle, const ServiceStatus& status) 
   TestLockGuard guard(mutex_);
   const bool refused = refused_reports.count(reports.size()) > 0;
   reports.push_back(status);
-  changed_.NotifyAll();
   // The platform refuses a state of 0 with a code of its own.
   if (status.dwCurrentState == 0) {
     last_error_ = kErrorInvalidData;
@@ -124,7 +123,6 @@ void FakePlatform::SetEvent(Handle event) {
   Record(Call("SetEvent", {Hex(event)}));
   TestLockGuard guard(mutex_);
   signalled_[event] = true;
-  changed_.NotifyAll();
 }
 
 void FakePlatform::ResetEvent(Handle event) {
@@ -138,8 +136,7 @@ void FakePlatform::WaitForSingleObject(Handle object, std::uint32_t milliseconds
   if (on_wait) on_wait(object);
   TestLockGuard guard(mutex_);
   waiting_.insert(object);
-  changed_.NotifyAll();
-  if (!changed_.WaitUntil(
+  if (!WaitUntil(
           mutex_, [&] { return signalled_[object]; }, kBound)) {
     ADD_FAILURE() << "wait on " << Hex(object) << " never ends";
   }
@@ -167,7 +164,6 @@ void FakePlatform::EnterCriticalSection() {
   {
     TestLockGuard guard(mutex_);
     ++lock_waiters_;
-    changed_.NotifyAll();
   }
   service_lock_.Enter();
   TestLockGuard guard(mutex_);

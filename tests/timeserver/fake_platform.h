@@ -114,7 +114,6 @@ struct FakePlatform : ServiceHost, SecurityDescriptors, Mailslots, EventLog, Loc
   template <typename T>
   T Failed(T result);
   TestLock mutex_;
-  TestCondition changed_;
   std::uint32_t last_error_ = 0;
   std::map<Handle, bool> signalled_;
   std::set<Handle> waiting_;

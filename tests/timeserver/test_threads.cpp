@@ -3,7 +3,6 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 #endif
@@ -27,9 +26,11 @@ void TestLock::Leave() {
   LeaveCriticalSection(&native_->section);
 }
 
-// Windows XP has no condition variable: a waiter looks again every millisecond.
-struct TestCondition::Native {};
-void TestCondition::NotifyAll() {}
+namespace {
+void SleepOneMillisecond() {
+  Sleep(1);
+}
+}  // namespace
 
 struct TestThread::Native {
   static DWORD WINAPI Run(LPVOID self) {
@@ -64,12 +65,11 @@ void TestLock::Leave() {
   native_->mutex.unlock();
 }
 
-struct TestCondition::Native {
-  std::condition_variable_any condition;
-};
-void TestCondition::NotifyAll() {
-  native_->condition.notify_all();
+namespace {
+void SleepOneMillisecond() {
+  std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
+}  // namespace
 
 struct TestThread::Native {
   explicit Native(std::function<void()> body) : thread(std::move(body)) {}
@@ -84,25 +84,13 @@ struct TestThread::Native {
 TestLock::TestLock() : native_(std::make_unique<Native>()) {}
 TestLock::~TestLock() = default;
 
-TestCondition::TestCondition() : native_(std::make_unique<Native>()) {}
-TestCondition::~TestCondition() = default;
-
-bool TestCondition::WaitUntil(TestLock& lock, const std::function<bool()>& done,
-                              std::chrono::milliseconds bound) {
+bool WaitUntil(TestLock& lock, const std::function<bool()>& done, std::chrono::milliseconds bound) {
   const auto deadline = std::chrono::steady_clock::now() + bound;
   while (!done()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
-#ifdef _WIN32
+    if (std::chrono::steady_clock::now() >= deadline) return false;
     lock.Leave();
-    Sleep(1);
+    SleepOneMillisecond();
     lock.Enter();
-#else
-    std::unique_lock guard(lock.native_->mutex, std::adopt_lock);
-    native_->condition.wait_for(guard, left);
-    guard.release();
-#endif
   }
   return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A lock, a condition and a thread for tests built both natively and as Windows programs: the
-// Windows build's C++ library has no std::mutex, std::condition_variable or std::thread.
+// A lock, a wait and a thread for tests built both natively and as Windows programs: the
+// Windows build's C++ library has no std::mutex or std::thread.
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -17,7 +17,6 @@ class TestLock {
   void Leave();
 
  private:
-  friend class TestCondition;
   struct Native;
   std::unique_ptr<Native> native_;
 };
@@ -33,19 +32,9 @@ class TestLockGuard {
   TestLock& lock_;
 };
 
-class TestCondition {
- public:
-  TestCondition();
-  ~TestCondition();
-  void NotifyAll();
-  // Waits with `lock` held once; false when `done` is still false after `bound`.
-  bool WaitUntil(TestLock& lock, const std::function<bool()>& done,
-                 std::chrono::milliseconds bound);
-
- private:
-  struct Native;
-  std::unique_ptr<Native> native_;
-};
+// Looks at `done` every millisecond, with `lock` (held once) let go in between; false when it is
+// still false after `bound`. Windows XP has no condition variable, so both builds poll alike.
+bool WaitUntil(TestLock& lock, const std::function<bool()>& done, std::chrono::milliseconds bound);
 
 // Runs `body` at once; joined by Join or on destruction.
 class TestThread {
