@@ -33,6 +33,7 @@ std::optional<NetbiosName> DecodeNetbiosName(std::span<const std::uint8_t> field
   if (field[0] != kHalfLength || field[kEncodedNameSize - 1] != 0) return std::nullopt;
   std::array<std::uint8_t, kNameBytes> plain;
   for (std::size_t i = 0; i < kNameBytes; ++i) {
+    // A byte below 'A' wraps round to a large value, so one comparison rejects both sides.
     const unsigned high = field[1 + 2 * i] - 'A';
     const unsigned low = field[2 + 2 * i] - 'A';
     if (high > 0x0F || low > 0x0F) return std::nullopt;
