@@ -35,7 +35,8 @@ unsigned ButtonMessage(Uint8 button) {
 
 }  // namespace
 
-SdlSaverWindow::SdlSaverWindow(std::optional<WindowSize> size) {
+SdlSaverWindow::SdlSaverWindow(std::optional<WindowSize> size, ProfileStore& profile)
+    : cycle_(profile) {
   Uint32 flags = SDL_WINDOW_SHOWN;
   int x = SDL_WINDOWPOS_CENTERED;
   int y = SDL_WINDOWPOS_CENTERED;
@@ -131,7 +132,7 @@ void SdlSaverWindow::Translate(const SDL_Event& event) {
 MessageResult SdlSaverWindow::Dispatch(unsigned message, MessageWParam w_param,
                                        MessageLParam l_param) {
   if (destroyed_) return 0;  // later closes find no window
-  return SaverWindowProc(*this, *this, message, w_param, l_param);
+  return SaverWindowProc(cycle_, *this, *this, message, w_param, l_param);
 }
 
 void SdlSaverWindow::ReleaseDC(DrawingSurface*) {
