@@ -18,8 +18,8 @@ struct EventRange {
   Uint32 last_event;
 };
 constexpr EventRange kInputRanges[] = {
-    {0x0200, 0x0209, SDL_MOUSEMOTION, SDL_MOUSEWHEEL},  // mouse moves and buttons
-    {0x0100, 0x0108, SDL_KEYDOWN, SDL_TEXTINPUT},       // keys
+    {kFirstMouseMessage, kLastMouseMessage, SDL_MOUSEMOTION, SDL_MOUSEWHEEL},
+    {kFirstKeyMessage, kLastKeyMessage, SDL_KEYDOWN, SDL_TEXTINPUT},
 };
 
 unsigned ButtonMessage(Uint8 button) {
