@@ -25,8 +25,8 @@ int BaseColor(int scheme) {
 void DrawPlant(DrawingSurface& surface, int width, int height, int color_scheme, int plant_kind) {
   int color = BaseColor(color_scheme);
   if (color >= BackgroundFirstOf(color_scheme)) color = 1;
-  // A draw of 4 ("Random" itself) falls to the fern too.
-  if (plant_kind == kRandomPlant) plant_kind = Random() % 5;
+  // A position in the kinds' list; "Random" itself falls to the fern.
+  if (plant_kind == kRandomPlant) plant_kind = Random() % kPlantTypes;
   switch (plant_kind) {
     case kFloweringBushes:
       DrawBush(surface, width, height, color);
