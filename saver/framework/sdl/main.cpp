@@ -10,9 +10,8 @@
 #include <string_view>
 
 #include "saver/animation/ini/ini_profile_store.h"
-#include "saver/animation/saver_cycle.h"
 #include "saver/framework/sdl/sdl_saver_window.h"
-#include "saver/plants/draw_plant.h"
+#include "saver/plants/input_pending.h"
 
 namespace {
 
@@ -60,10 +59,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   verdant::IniProfileStore profile(verdant::DefaultProfileFolder());
-  verdant::SetProfileStore(&profile);
   int exit_code = 1;
   {
-    verdant::SdlSaverWindow window(size);
+    verdant::SdlSaverWindow window(size, profile);
     if (window.Created()) {
       verdant::SetInputQueue(&window);
       exit_code = window.Run(ticks);

@@ -18,8 +18,8 @@ struct EventRange {
   Uint32 last_event;
 };
 constexpr EventRange kInputRanges[] = {
-    {0x0200, 0x0209, SDL_MOUSEMOTION, SDL_MOUSEWHEEL},  // mouse moves and buttons
-    {0x0100, 0x0108, SDL_KEYDOWN, SDL_TEXTINPUT},       // keys
+    {kFirstMouseMessage, kLastMouseMessage, SDL_MOUSEMOTION, SDL_MOUSEWHEEL},
+    {kFirstKeyMessage, kLastKeyMessage, SDL_KEYDOWN, SDL_TEXTINPUT},
 };
 
 unsigned ButtonMessage(Uint8 button) {
@@ -35,7 +35,8 @@ unsigned ButtonMessage(Uint8 button) {
 
 }  // namespace
 
-SdlSaverWindow::SdlSaverWindow(std::optional<WindowSize> size) {
+SdlSaverWindow::SdlSaverWindow(std::optional<WindowSize> size, ProfileStore& profile)
+    : cycle_(profile) {
   Uint32 flags = SDL_WINDOW_SHOWN;
   int x = SDL_WINDOWPOS_CENTERED;
   int y = SDL_WINDOWPOS_CENTERED;
@@ -131,7 +132,7 @@ void SdlSaverWindow::Translate(const SDL_Event& event) {
 MessageResult SdlSaverWindow::Dispatch(unsigned message, MessageWParam w_param,
                                        MessageLParam l_param) {
   if (destroyed_) return 0;  // later closes find no window
-  return SaverWindowProc(*this, *this, message, w_param, l_param);
+  return SaverWindowProc(cycle_, *this, *this, message, w_param, l_param);
 }
 
 void SdlSaverWindow::ReleaseDC(DrawingSurface*) {

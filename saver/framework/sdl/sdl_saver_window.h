@@ -8,6 +8,7 @@
 #include <deque>
 #include <optional>
 
+#include "saver/animation/saver_cycle.h"
 #include "saver/animation/saver_window_host.h"
 #include "saver/core/input_queue.h"
 #include "saver/framework/saver_base.h"
@@ -22,8 +23,9 @@ struct WindowSize {
 
 class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, public InputQueue {
  public:
-  // No size: full screen at the desktop's size.
-  explicit SdlSaverWindow(std::optional<WindowSize> size);
+  // No size: full screen at the desktop's size. The window's cycle reads its settings from
+  // profile, which must outlive the window.
+  SdlSaverWindow(std::optional<WindowSize> size, ProfileStore& profile);
   ~SdlSaverWindow() override;
   bool Created() const { return window_ != nullptr; }
 
@@ -69,6 +71,7 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, pub
   void Present();
   void Destroy();
 
+  SaverCycle cycle_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
