@@ -3,9 +3,9 @@
 #include "saver/animation/saver_cycle.h"
 
 namespace verdant {
+namespace {
 
-MessageResult SaverWindowProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
-                              MessageWParam w_param, MessageLParam l_param) {
+void RunCycle(SaverWindowHost& host, unsigned message) {
   switch (message) {
     case kWmCreate:
       SaverOnCreate(host);
@@ -17,7 +17,20 @@ MessageResult SaverWindowProc(SaverWindowHost& host, SaverBaseWindow& window, un
       SaverOnDestroy(host);
       break;
   }
+}
+
+}  // namespace
+
+MessageResult SaverWindowProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
+                              MessageWParam w_param, MessageLParam l_param) {
+  RunCycle(host, message);
   return SaverBaseProc(window, SaverMouseAnchor(), message, w_param, l_param);
+}
+
+MessageResult SaverPreviewProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
+                               MessageWParam w_param, MessageLParam l_param) {
+  RunCycle(host, message);
+  return PreviewBaseProc(window, message, w_param, l_param);
 }
 
 }  // namespace verdant

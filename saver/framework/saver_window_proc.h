@@ -9,4 +9,8 @@ namespace verdant {
 MessageResult SaverWindowProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
                               MessageWParam w_param, MessageLParam l_param);
 
+// The same animation in a preview window, whose default procedure leaves input alone.
+MessageResult SaverPreviewProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
+                               MessageWParam w_param, MessageLParam l_param);
+
 }  // namespace verdant

@@ -67,6 +67,9 @@ class FakeSaverWindow : public SaverWindowHost, public SaverBaseWindow {
   }
 
   MessageResult Send(unsigned message) { return SaverWindowProc(*this, *this, message, 0, 0); }
+  MessageResult SendPreview(unsigned message) {
+    return SaverPreviewProc(*this, *this, message, 0, 0);
+  }
 
   testing::RecordingSurface surface;
   std::vector<std::string> events;
@@ -112,6 +115,21 @@ TEST_F(SaverWindowProcTest, EveryMessageReachesTheDefaultProcedureAfterTheCycle)
   window.Send(kWmDestroy);
   EXPECT_EQ(window.events,
             (std::vector<std::string>{"PostMessageA 16", "DefWindowProcA 256", "KillTimer 1",
+                                      "PostQuitMessage 0", "DefWindowProcA 2"}));
+}
+
+TEST_F(SaverWindowProcTest, ThePreviewRunsTheSameCycleAndEndsOnlyWithItsWindow) {
+  window.surface.bits_per_pixel = 8;
+  window.SendPreview(kWmCreate);
+  window.SendPreview(kWmTimer);
+  EXPECT_GT(window.surface.CountOf(testing::SurfaceOp::kRealizePalette), 0u);
+
+  window.events.clear();
+  window.SendPreview(kWmKeyDown);
+  window.SendPreview(kWmLButtonDown);
+  window.SendPreview(kWmDestroy);
+  EXPECT_EQ(window.events,
+            (std::vector<std::string>{"DefWindowProcA 256", "DefWindowProcA 513", "KillTimer 1",
                                       "PostQuitMessage 0", "DefWindowProcA 2"}));
 }
 

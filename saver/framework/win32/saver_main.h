@@ -4,11 +4,15 @@
 
 namespace verdant {
 
-// Reads the command line itself (the arguments are ignored) and runs the saver (exit code 0)
-// or the configuration dialog (exit code 1).
+// Reads the command line itself (the arguments are ignored) and runs the saver or its preview
+// (exit code 0) or the configuration dialog (exit code 1).
 int SaverMain(int argc, char** argv, char** envp);
 
-// 1 when the topmost full-screen saver window exists; its WM_CREATE runs inside this call.
+// 1 when the topmost saver window over every monitor exists; its WM_CREATE runs inside this
+// call.
 int CreateSaverWindow(HINSTANCE instance);
+
+// 1 when the preview, a child window over the whole client area of parent, exists.
+int CreatePreviewWindow(HINSTANCE instance, HWND parent);
 
 }  // namespace verdant
