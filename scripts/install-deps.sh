@@ -9,6 +9,9 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libsdl2-dev libpng-dev libcairo2-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
+  # Two monitors for the saver's test: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.
+  xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
+  zip
 )
 
 missing=()
