@@ -10,6 +10,9 @@ packages=(
   libsdl2-dev libpng-dev libcairo2-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
   tshark
+  # Two monitors for the saver's test: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.
+  xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
+  zip
 )
 
 missing=()

@@ -16,7 +16,8 @@ struct SaverWindowHost {
   // DeleteObject of a palette, pen or brush: an object outlives the contexts it was used in, so
   // deleting it needs none.
   virtual void DeleteObject(GdiHandle object) = 0;
-  // GetSystemMetrics(SM_CXSCREEN) and (SM_CYSCREEN).
+  // The size of the saver's screen: the client area of its window, which covers every monitor
+  // (or, in a preview, its parent).
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
   // SetTimer(window, id, period, NULL) / KillTimer(window, id); results are not used.

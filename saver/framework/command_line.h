@@ -1,7 +1,10 @@
 #pragma once
 // How the saver reads its command line: the argument after the program name, and the mode it
 // selects.
+#include <optional>
 #include <string_view>
+
+#include "saver/framework/window_messages.h"
 
 namespace verdant {
 
@@ -15,5 +18,11 @@ std::string_view SaverArgument(std::string_view command_line);
 // dialog owned by the active window; anything else: the dialog without an owner. Only the
 // letters A to Z fold to lower case.
 SaverMode ChooseSaverMode(std::string_view argument);
+
+// The preview that the platform's settings page asks for: "/p" (either case), then a colon or a
+// run of spaces, then the decimal handle of the window to draw in, and nothing more. Digits
+// beyond 32 bits name no window and give handle 0. Empty for every other text, which the mode
+// choice above then sends where it always did.
+std::optional<WindowHandle> PreviewParent(std::string_view argument);
 
 }  // namespace verdant

@@ -81,4 +81,10 @@ MessageResult SaverBaseProc(SaverBaseWindow& window, MouseAnchorState& anchor, u
   return window.DefWindowProcA(message, w_param, l_param);
 }
 
+MessageResult PreviewBaseProc(SaverBaseWindow& window, unsigned message, MessageWParam w_param,
+                              MessageLParam l_param) {
+  if (message == kWmDestroy) window.PostQuitMessage(0);
+  return window.DefWindowProcA(message, w_param, l_param);
+}
+
 }  // namespace verdant

@@ -39,4 +39,10 @@ MouseAnchorState& SaverMouseAnchor();
 MessageResult SaverBaseProc(SaverBaseWindow& window, MouseAnchorState& anchor, unsigned message,
                             MessageWParam w_param, MessageLParam l_param);
 
+// The default procedure of the preview inside another window (the platform's settings page):
+// input belongs to that page and the pointer stays, so it only ends the message loop when the
+// window goes, which happens with its parent.
+MessageResult PreviewBaseProc(SaverBaseWindow& window, unsigned message, MessageWParam w_param,
+                              MessageLParam l_param);
+
 }  // namespace verdant

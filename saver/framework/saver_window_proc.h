@@ -10,4 +10,8 @@ namespace verdant {
 MessageResult SaverWindowProc(SaverCycle& cycle, SaverWindowHost& host, SaverBaseWindow& window,
                               unsigned message, MessageWParam w_param, MessageLParam l_param);
 
+// The same animation in a preview window, whose default procedure leaves input alone.
+MessageResult SaverPreviewProc(SaverCycle& cycle, SaverWindowHost& host, SaverBaseWindow& window,
+                               unsigned message, MessageWParam w_param, MessageLParam l_param);
+
 }  // namespace verdant

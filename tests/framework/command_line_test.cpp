@@ -68,5 +68,27 @@ TEST(ChooseSaverModeTest, TheWholeLineDecides) {
   EXPECT_EQ(ChooseSaverMode(SaverArgument("C:\\dir c")), SaverMode::kConfigWithOwner);
 }
 
+TEST(PreviewParentTest, SlashPWithAColonOrSpacesAndADecimalHandle) {
+  EXPECT_EQ(PreviewParent("/p 1234"), 1234u);
+  EXPECT_EQ(PreviewParent("/P:1234"), 1234u);
+  EXPECT_EQ(PreviewParent("/p    66"), 66u);
+  EXPECT_EQ(PreviewParent("/p:4294967295"), 4294967295u);
+  EXPECT_EQ(PreviewParent("/p 0"), 0u);
+  EXPECT_EQ(PreviewParent(SaverArgument("C:\\WINDOWS\\system32\\verdant.scr /p 65552")), 65552u);
+}
+
+TEST(PreviewParentTest, AHandleBeyond32BitsNamesNoWindow) {
+  EXPECT_EQ(PreviewParent("/p 4294967296"), 0u);
+  EXPECT_EQ(PreviewParent("/p 99999999999999999999999"), 0u);
+}
+
+TEST(PreviewParentTest, EveryOtherTextIsNoPreview) {
+  for (const char* argument :
+       {"", "/p", "/p ", "/p:", "/p12", "/p 12 ", "/p 12a", "/p -1", "/p::1", "/p: 1", "-p 12",
+        "p 12", "/pp 1", "/c:1234", "/s 1234", "/\xD0 1"}) {
+    EXPECT_EQ(PreviewParent(argument), std::nullopt) << argument;
+  }
+}
+
 }  // namespace
 }  // namespace verdant

@@ -166,5 +166,24 @@ TEST_F(SaverBaseTest, OtherMessagesArePassedOnUntouched) {
   EXPECT_TRUE(window.quit_codes.empty());
 }
 
+// In the preview, input and the pointer belong to the settings page around it.
+TEST_F(SaverBaseTest, ThePreviewLeavesInputAndPointerAloneAndEndsOnlyWithItsWindow) {
+  const unsigned inputs[] = {kWmKeyDown,     kWmSysKeyDown, kWmLButtonDown, kWmRButtonDown,
+                             kWmMButtonDown, kWmSetCursor,  kWmActivate,    kWmActivateApp,
+                             kWmNcActivate,  kWmMouseMove,  kWmSysCommand};
+  for (unsigned message : inputs) {
+    window.pointer.x += 50;
+    EXPECT_EQ(PreviewBaseProc(window, message, 0, 0), 77) << message;
+  }
+  EXPECT_TRUE(window.posted.empty());
+  EXPECT_EQ(window.cursor_hidden, 0);
+  EXPECT_EQ(window.pointer, (CursorPoint{650, 100}));  // only the test moved it
+  EXPECT_EQ(window.defaulted.size(), std::size(inputs));
+  EXPECT_TRUE(window.quit_codes.empty());
+
+  EXPECT_EQ(PreviewBaseProc(window, kWmDestroy, 0, 0), 77);
+  EXPECT_EQ(window.quit_codes, (std::vector<int>{0}));
+}
+
 }  // namespace
 }  // namespace verdant

@@ -68,6 +68,9 @@ class FakeSaverWindow : public SaverWindowHost, public SaverBaseWindow {
   MessageResult Send(unsigned message) {
     return SaverWindowProc(cycle, *this, *this, message, 0, 0);
   }
+  MessageResult SendPreview(unsigned message) {
+    return SaverPreviewProc(cycle, *this, *this, message, 0, 0);
+  }
 
   MemoryProfile profile;
   SaverCycle cycle{profile};
@@ -111,6 +114,21 @@ TEST_F(SaverWindowProcTest, EveryMessageReachesTheDefaultProcedureAfterTheCycle)
   window.Send(kWmDestroy);
   EXPECT_EQ(window.events,
             (std::vector<std::string>{"PostMessageA 16", "DefWindowProcA 256", "KillTimer 1",
+                                      "PostQuitMessage 0", "DefWindowProcA 2"}));
+}
+
+TEST_F(SaverWindowProcTest, ThePreviewRunsTheSameCycleAndEndsOnlyWithItsWindow) {
+  window.surface.bits_per_pixel = 8;
+  window.SendPreview(kWmCreate);
+  window.SendPreview(kWmTimer);
+  EXPECT_GT(window.surface.CountOf(testing::SurfaceOp::kRealizePalette), 0u);
+
+  window.events.clear();
+  window.SendPreview(kWmKeyDown);
+  window.SendPreview(kWmLButtonDown);
+  window.SendPreview(kWmDestroy);
+  EXPECT_EQ(window.events,
+            (std::vector<std::string>{"DefWindowProcA 256", "DefWindowProcA 513", "KillTimer 1",
                                       "PostQuitMessage 0", "DefWindowProcA 2"}));
 }
 

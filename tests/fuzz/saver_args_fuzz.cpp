@@ -1,6 +1,7 @@
-// The saver's command line (the text after the program name picks the mode) and
+// The saver's command line (the text after the program name picks the mode or the preview) and
 // verdant-render's options (NUL-separated arguments): no crash, and what they accept is sane.
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,9 @@ void CheckSaverLine(std::string_view line) {
     std::abort();
   }
   verdant::ChooseSaverMode(argument);
+  // A preview request is "/p" and a handle; whatever else, never a value beyond 32 bits.
+  std::optional<verdant::WindowHandle> parent = verdant::PreviewParent(argument);
+  if (parent && (argument.size() < 4 || *parent > 0xFFFFFFFFu)) std::abort();
 }
 
 void CheckRenderOptions(std::string_view text) {

@@ -25,16 +25,30 @@ LRESULT CALLBACK HelpKeyFilter(int code, WPARAM w_param, LPARAM l_param) {
   return HelpKeyFilter(platform, HelpMessage, code, w_param, l_param, hooked);
 }
 
-int RunSaver(HINSTANCE instance) {
-  if (!CreateSaverWindow(instance)) return 0;
+// Until the quit message; its wParam is the exit code.
+int RunMessageLoop() {
   MSG message{};
   // GetMessageA fails (-1) only on bad arguments; it must not loop for ever then.
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }
-  if (HelpMessage != 0) ::UnhookWindowsHook(WH_MSGFILTER, HelpKeyFilter);
   return static_cast<int>(message.wParam);
+}
+
+int RunSaver(HINSTANCE instance) {
+  if (!CreateSaverWindow(instance)) return 0;
+  int exit_code = RunMessageLoop();
+  if (HelpMessage != 0) ::UnhookWindowsHook(WH_MSGFILTER, HelpKeyFilter);
+  return exit_code;
+}
+
+// The settings page destroys the parent, and with it the preview, when it closes or shows
+// another saver. A handle that names no window leaves nothing to draw in.
+int RunPreview(HINSTANCE instance, WindowHandle parent) {
+  HWND parent_window = reinterpret_cast<HWND>(parent);
+  if (!::IsWindow(parent_window) || !CreatePreviewWindow(instance, parent_window)) return 0;
+  return RunMessageLoop();
 }
 
 }  // namespace
@@ -44,6 +58,10 @@ int SaverMain(int, char**, char**) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
   ::LoadStringA(instance, kAppNameString, SaverAppName, sizeof SaverAppName);
   std::string_view argument = SaverArgument(command_line);
+  // The preview shows no dialog, so it needs no help key.
+  if (std::optional<WindowHandle> parent = PreviewParent(argument)) {
+    return RunPreview(instance, *parent);
+  }
   HelpMessage = ::RegisterWindowMessageA(SaverAppName);
   if (HelpMessage != 0) HelpHook = ::SetWindowsHookA(WH_MSGFILTER, HelpKeyFilter);
   switch (ChooseSaverMode(argument)) {

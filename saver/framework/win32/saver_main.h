@@ -3,8 +3,8 @@
 
 namespace verdant {
 
-// Reads the command line itself (the arguments are ignored) and runs the saver (exit code 0)
-// or the configuration dialog (exit code 1).
+// Reads the command line itself (the arguments are ignored) and runs the saver or its preview
+// (exit code 0) or the configuration dialog (exit code 1).
 int SaverMain(int argc, char** argv, char** envp);
 
 }  // namespace verdant

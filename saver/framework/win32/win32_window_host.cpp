@@ -21,11 +21,17 @@ void Win32WindowHost::DeleteObject(GdiHandle object) {
   ::DeleteObject(reinterpret_cast<HGDIOBJ>(object));
 }
 
+// The saver window is made as large as what it covers, all monitors or the preview's parent,
+// so its client area is the saver's screen.
 int Win32WindowHost::ScreenWidth() {
-  return ::GetSystemMetrics(SM_CXSCREEN);
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  return client.right;
 }
 int Win32WindowHost::ScreenHeight() {
-  return ::GetSystemMetrics(SM_CYSCREEN);
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  return client.bottom;
 }
 
 void Win32WindowHost::SetTimer(unsigned id, unsigned period_ms) {
