@@ -1,0 +1,10 @@
+#pragma once
+// The configuration dialog on GTK: the controls of template 2003 in the template's order on a
+// grid that keeps its arrangement, with the rules of config_dialog_model behind them.
+namespace verdant {
+
+// Runs the dialog modally until Ok, Cancel, Escape or closing the window ends it. GTK must be
+// initialised and the profile store set.
+void ShowConfigDialog();
+
+}  // namespace verdant

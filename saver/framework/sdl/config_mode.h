@@ -1,0 +1,3 @@
+#pragma once
+// Runs the configuration dialog off Windows; returns the process's exit code.
+namespace verdant { int RunConfigMode(); }
