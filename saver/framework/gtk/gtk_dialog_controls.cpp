@@ -1,5 +1,7 @@
 #include "saver/framework/gtk/gtk_dialog_controls.h"
 
+#include <vector>
+
 namespace verdant {
 namespace {
 
@@ -8,13 +10,18 @@ int ItemCount(GtkComboBox* combo) {
 }
 
 // CB_SETCURSEL sends no selection-change notification, so neither does this: only the user's
-// choices reach the dialog's handler.
+// choices reach the dialog's handlers.
 void SetActiveQuietly(GtkComboBox* combo, int position) {
   const guint changed = g_signal_lookup("changed", GTK_TYPE_COMBO_BOX);
-  g_signal_handlers_block_matched(combo, G_SIGNAL_MATCH_ID, changed, 0, nullptr, nullptr, nullptr);
+  std::vector<gulong> blocked;
+  while (gulong handler = g_signal_handler_find(
+             combo, GSignalMatchType(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_UNBLOCKED), changed, 0,
+             nullptr, nullptr, nullptr)) {
+    g_signal_handler_block(combo, handler);
+    blocked.push_back(handler);
+  }
   gtk_combo_box_set_active(combo, position);
-  g_signal_handlers_unblock_matched(combo, G_SIGNAL_MATCH_ID, changed, 0, nullptr, nullptr,
-                                    nullptr);
+  for (gulong handler : blocked) g_signal_handler_unblock(combo, handler);
 }
 
 }  // namespace
