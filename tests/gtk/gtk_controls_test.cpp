@@ -1,8 +1,7 @@
-// The GTK widgets behave as the dialog model expects of the platform's controls, and the
+// The GTK lists behave as the dialog model expects of the platform's combo boxes, and the
 // dialog's pictures keep their colours as pixbufs.
 #include <gtest/gtest.h>
 
-#include "saver/core/saver_settings.h"
 #include "saver/framework/gtk/bitmap_pixbuf.h"
 #include "saver/framework/gtk/gtk_dialog_controls.h"
 
@@ -14,16 +13,10 @@ class GtkControlsTest : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(gtk_init_check(nullptr, nullptr)); }
   void SetUp() override {
     list = gtk_combo_box_text_new();
-    field = gtk_entry_new();
     g_object_ref_sink(list);
-    g_object_ref_sink(field);
     controls.Add(kColorList, list);
-    controls.Add(kDelayEdit, field);
   }
-  void TearDown() override {
-    g_object_unref(list);
-    g_object_unref(field);
-  }
+  void TearDown() override { g_object_unref(list); }
   void Insert(const char* text) {
     const auto position = static_cast<MessageWParam>(
         gtk_tree_model_iter_n_children(gtk_combo_box_get_model(GTK_COMBO_BOX(list)), nullptr));
@@ -37,7 +30,6 @@ class GtkControlsTest : public ::testing::Test {
 
   GtkDialogControls controls;
   GtkWidget* list = nullptr;
-  GtkWidget* field = nullptr;
 };
 
 TEST_F(GtkControlsTest, ListSelectionOutsideTheListClearsIt) {
@@ -45,7 +37,8 @@ TEST_F(GtkControlsTest, ListSelectionOutsideTheListClearsIt) {
   for (const char* text : {"Grays", "Blues", "Cyans"}) Insert(text);
   EXPECT_EQ(SetCurSel(2), 2);
   EXPECT_EQ(GetCurSel(), 2);
-  EXPECT_STREQ(gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(list)), "Cyans");
+  g_autofree gchar* shown = gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(list));
+  EXPECT_STREQ(shown, "Cyans");
   EXPECT_EQ(SetCurSel(3), kCbErr);
   EXPECT_EQ(GetCurSel(), kCbErr);
   EXPECT_EQ(SetCurSel(1), 1);
@@ -65,38 +58,6 @@ TEST_F(GtkControlsTest, OnlyTheUsersChoiceNotifiesAChange) {
   EXPECT_EQ(changes, 0);
   gtk_combo_box_set_active(GTK_COMBO_BOX(list), 0);
   EXPECT_EQ(changes, 1);
-}
-
-TEST_F(GtkControlsTest, FieldsShowUnsignedNumbersAndControlsEnable) {
-  controls.SetDlgItemInt(kDelayEdit, 4294967295u);
-  EXPECT_EQ(controls.GetDlgItemTextA(kDelayEdit), "4294967295");
-  gtk_entry_set_text(GTK_ENTRY(field), " abc");
-  EXPECT_EQ(controls.GetDlgItemTextA(kDelayEdit), " abc");
-  controls.EnableWindow(kColorList, false);
-  EXPECT_FALSE(gtk_widget_get_sensitive(list));
-  controls.EnableWindow(kColorList, true);
-  EXPECT_TRUE(gtk_widget_get_sensitive(list));
-}
-
-// The model's opening rules over real widgets: a stored "Cycle" shows, and bushes disable the
-// colour list.
-TEST_F(GtkControlsTest, OpeningShowsCycleAndDisablesColoursForBushes) {
-  GtkWidget* plants = gtk_combo_box_text_new();
-  GtkWidget* tones = gtk_combo_box_text_new();
-  GtkWidget* number = gtk_entry_new();
-  controls.Add(kPlantList, plants);
-  controls.Add(kToneList, tones);
-  controls.Add(kNumberEdit, number);
-  SaverSettings settings;
-  settings.PlantType = 1;
-  settings.ColorChoice = 0;
-  settings.CycleColors = true;
-  FillConfigControls(controls, settings);
-  EXPECT_STREQ(gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(list)), "Cycle");
-  EXPECT_FALSE(gtk_widget_get_sensitive(list));
-  EXPECT_STREQ(gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(plants)), "Flowering Bushes");
-  for (GtkWidget* widget : {plants, tones, number})
-    g_object_ref_sink(widget), g_object_unref(widget);
 }
 
 // An odd width pads each pixbuf row, and row 0 is the top: both must land where they belong.
