@@ -7,7 +7,7 @@ packages=(
   mingw-w64 g++-mingw-w64-i686-win32
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  libsdl2-dev libpng-dev libcairo2-dev
+  libsdl2-dev libpng-dev libcairo2-dev libgtk-3-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
   tshark
   # Two monitors for the saver's test: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.

@@ -23,7 +23,7 @@ drawn() { [ "$(import -window root -format '%[max]' info:)" -gt 0 ]; }
 # the pointer gives it its first mouse move, which only records the anchor.
 start() {
   xdotool mousemove 512 384
-  "$verdant" "$@" &
+  "$verdant" /s "$@" &
   pid=$!
   poll_until 120 shown || fail "no saver window"
   poll_until 60 drawn || fail "nothing drawn"
@@ -80,10 +80,10 @@ xdotool mousemove 514 386
 expect_end "a move of 4 pixels"
 
 # Unattended runs end by themselves; bad options are refused.
-"$verdant" --window 320x200 --ticks 2 || fail "--ticks run: exit code $?"
-"$verdant" --window 0x200 2>/dev/null
+"$verdant" /s --window 320x200 --ticks 2 || fail "--ticks run: exit code $?"
+"$verdant" /s --window 0x200 2>/dev/null
 [ $? -eq 2 ] || fail "bad window size accepted"
-DISPLAY= "$verdant" --ticks 1 2>/dev/null
+DISPLAY= "$verdant" /s --ticks 1 2>/dev/null
 [ $? -eq 1 ] || fail "ran without a display"
 
 [ "$failures" -eq 0 ] && echo "native saver: all checks passed"

@@ -1,6 +1,7 @@
 // verdant: the saver on a Linux desktop. Settings come from the same profile the Windows
 // dialog writes, here an INI file in the user's configuration folder.
-//   verdant [--window WxH] [--ticks N]
+//   verdant /s [--window WxH] [--ticks N]     the saver
+//   verdant [anything else]                   the settings dialog
 #include <SDL.h>
 
 #include <charconv>
@@ -10,13 +11,15 @@
 #include <string_view>
 
 #include "saver/animation/ini/ini_profile_store.h"
+#include "saver/framework/command_line.h"
+#include "saver/framework/sdl/config_mode.h"
 #include "saver/framework/sdl/sdl_saver_window.h"
 #include "saver/plants/input_pending.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: verdant [--window WxH] [--ticks N]\n"
+    "usage: verdant /s [--window WxH] [--ticks N]\n"
     "  --window WxH  run in a window of that size instead of full screen\n"
     "  --ticks N     end by itself after N ticks (one a second)\n";
 
@@ -36,9 +39,13 @@ bool ParseSize(std::string_view text, verdant::WindowSize& size) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The first argument picks the mode as on Windows; the saver's own options follow "/s".
+  if (verdant::ChooseSaverMode(argc > 1 ? argv[1] : "") != verdant::SaverMode::kSaver) {
+    return verdant::RunConfigMode();
+  }
   std::optional<verdant::WindowSize> size;
   std::optional<long> ticks;
-  for (int i = 1; i < argc; ++i) {
+  for (int i = 2; i < argc; ++i) {
     std::string_view arg = argv[i];
     bool has_value = i + 1 < argc;
     if (arg == "--window" && has_value && ParseSize(argv[i + 1], size.emplace())) {
