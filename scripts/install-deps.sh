@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libsdl2-dev libpng-dev libcairo2-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
+  libsystemd-dev systemd iproute2 tshark python3 tzdata
 )
 
 missing=()
