@@ -20,9 +20,23 @@ std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std
   }
 }
 
+std::optional<std::uint32_t> MailslotEndpoint::SourceFor(std::uint32_t destination) {
+  const auto now = std::chrono::steady_clock::now();
+  const bool known = routed_at_ != std::chrono::steady_clock::time_point{} &&
+                     destination == routed_destination_ &&
+                     now - routed_at_ < std::chrono::seconds(1);
+  if (known) return routed_source_;
+  const auto source = SourceAddressFor(destination);
+  if (!source) return std::nullopt;
+  routed_destination_ = destination;
+  routed_source_ = *source;
+  routed_at_ = now;
+  return source;
+}
+
 bool MailslotEndpoint::Send(const Destination& to, std::string_view mailslot,
                             std::span<const std::uint8_t> message) {
-  const auto source_ip = SourceAddressFor(to.address);
+  const auto source_ip = SourceFor(to.address);
   if (!source_ip) return false;
   mailslotwire::MailslotDatagram datagram;
   datagram.msg_type = to.msg_type;

@@ -1,6 +1,7 @@
 #pragma once
 // One machine's end of the datagram service: receives the mailslot messages addressed to this
 // machine and sends messages as datagrams from its computer name, its address and its port.
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -38,9 +39,16 @@ class MailslotEndpoint {
   std::uint16_t port() const { return udp_.port(); }
 
  private:
+  // SOURCE_IP for `destination`: asking the routes costs five calls, so the answer for the last
+  // destination is kept for a second; a server answers the same client many times in a row.
+  std::optional<std::uint32_t> SourceFor(std::uint32_t destination);
+
   UdpEndpoint udp_;
   LocalNames names_;
   std::uint16_t next_datagram_id_ = 1;
+  std::uint32_t routed_destination_ = 0;
+  std::uint32_t routed_source_ = 0;
+  std::chrono::steady_clock::time_point routed_at_;
 };
 
 }  // namespace lanmailslot

@@ -8,6 +8,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/poll.sh"
+source "$here/../../scripts/lan-namespaces.sh"
 bin=$(cd "$1" && pwd)
 artifacts=${2:-${ARTIFACT_DIR:-$PWD/artifacts}}
 
@@ -16,10 +17,10 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 77
 fi
 
-tag=vd$$  # unique per run, so parallel runs never share a namespace
-subnet=10.213.0
-declare -A address=([alpha]=2 [beta]=3 [gamma]=4 [carbon]=5)
-declare -A workgroup=([alpha]=LAB [beta]=LAB [gamma]=OTHER [carbon]=LAB)
+lan_tag=vd$$  # unique per run, so parallel runs never share a namespace
+lan_subnet=10.213.0
+declare -A lan_address=([alpha]=2 [beta]=3 [gamma]=4 [carbon]=5)
+declare -A lan_workgroup=([alpha]=LAB [beta]=LAB [gamma]=OTHER [carbon]=LAB)
 hosts=(alpha beta gamma carbon)
 work=$(mktemp -d)
 pids=()
@@ -29,10 +30,7 @@ teardown() {
   local pid
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  for ns in "${hosts[@]}" sw; do
-    ip netns del "$tag$ns" 2>/dev/null
-    rm -rf "/etc/netns/$tag$ns"
-  done
+  lan_down "${hosts[@]}"
   rm -rf "$work"
 }
 trap teardown EXIT
@@ -42,49 +40,20 @@ fail() {
   failed=1
 }
 
-# The switch: a namespace holding only the bridge; each host is joined to it by a veth pair.
-ip netns add "${tag}sw" || exit 1
-ip -n "${tag}sw" link add br0 type bridge
-ip -n "${tag}sw" link set br0 up
-for h in "${hosts[@]}"; do
-  ns=$tag$h
-  ip netns add "$ns" || exit 1
-  ip link add eth0 netns "$ns" type veth peer name "$h" netns "${tag}sw" || exit 1
-  ip -n "${tag}sw" link set "$h" master br0 up
-  ip -n "$ns" addr add "$subnet.${address[$h]}/24" brd + dev eth0
-  ip -n "$ns" link set eth0 up
-  ip -n "$ns" link set lo up
-  mkdir -p "/etc/netns/$ns"
-  for other in "${hosts[@]}"; do echo "$subnet.${address[$other]} $other"; done \
-    >"/etc/netns/$ns/hosts"
-  echo "127.0.0.1 localhost" >>"/etc/netns/$ns/hosts"
-  # No name server answers inside the LAN, so a workgroup name fails to resolve at once.
-  echo "nameserver 127.0.0.1" >"/etc/netns/$ns/resolv.conf"
-done
-
-# become <host> <command…>: becomes the command in that host's namespace, under its host name
-# and workgroup, without the right to set the clock; started with & its pid is the command's.
-become() {
-  local h=$1
-  shift
-  export VERDANT_WORKGROUP=${workgroup[$h]}
-  exec ip netns exec "$tag$h" setpriv --bounding-set -sys_time -- \
-    unshare --uts -- sh -c 'hostname "$0" && exec "$@"' "$h" "$@"
-}
-on() { (become "$@"); }
+lan_up "${hosts[@]}" || exit 1
 
 mkdir -p "$artifacts"
 capture=$artifacts/lan-capture.pcapng
 rm -f "$capture"
 # The hostile sender's port stays out of the capture: every datagram captured is one of ours.
 hostile_port=1138
-ip netns exec "${tag}sw" dumpcap -q -i br0 -f "udp and not port $hostile_port" -w "$capture" \
+ip netns exec "${lan_tag}sw" dumpcap -q -i br0 -f "udp and not port $hostile_port" -w "$capture" \
   2>"$work/dumpcap" &
 dumpcap_pid=$!
 pids+=("$dumpcap_pid")
 poll_until 30 grep -q "Capturing on" "$work/dumpcap" || fail "dumpcap did not start: $(cat "$work/dumpcap")"
 
-# start_server <host> [mount journal]: beaconry with its own notify socket; waits for READY.
+# start_server <host>: beaconry with its own notify socket; waits for READY.
 start_server() {
   local h=$1
   python3 "$here/socket_recorder.py" notify "$work/$h.notify" "$work/$h.status" &
@@ -165,8 +134,8 @@ answered "horolan BETA /S" BETA 'Insufficent user rights to change the system ti
 '
 
 # Datagrams from anyone: dropped, and the server goes on answering.
-on carbon python3 "$here/hostile_datagrams.py" "$subnet.${address[alpha]}" \
-  "$subnet.${address[carbon]}" "$hostile_port" ALPHA CARBON || fail "hostile datagrams"
+on carbon python3 "$here/hostile_datagrams.py" "$lan_subnet.${lan_address[alpha]}" \
+  "$lan_subnet.${lan_address[carbon]}" "$hostile_port" ALPHA CARBON || fail "hostile datagrams"
 kill -0 "${server_pid[alpha]}" 2>/dev/null || fail "alpha ended under hostile datagrams"
 ask carbon ALPHA
 answered "horolan ALPHA after hostile datagrams" ALPHA
