@@ -23,10 +23,12 @@ namespace {
 
 using lanmailslot::ScopedFd;
 
+constexpr int kControlSignals[] = {SIGTERM, SIGINT, SIGUSR1, SIGUSR2};
+
 sigset_t ControlSignals() {
   sigset_t signals;
   sigemptyset(&signals);
-  for (int s : {SIGTERM, SIGINT, SIGUSR1, SIGUSR2}) sigaddset(&signals, s);
+  for (int s : kControlSignals) sigaddset(&signals, s);
   return signals;
 }
 
@@ -38,6 +40,9 @@ bool LinuxServiceHost::StartServiceCtrlDispatcherA(const std::string&,
                                                    std::function<void()> service_main) {
   const sigset_t signals = ControlSignals();
   if (pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0) return false;
+  // Once blocked, each back to its default: one the starting shell left ignored (as a shell
+  // does SIGINT for a job in the background) would be discarded instead of left pending.
+  for (int s : kControlSignals) std::signal(s, SIG_DFL);
   ScopedFd signal_fd(signalfd(-1, &signals, SFD_CLOEXEC));
   ScopedFd service_ended(eventfd(0, EFD_CLOEXEC));
   if (!signal_fd.IsValid() || !service_ended.IsValid()) return false;
@@ -52,7 +57,11 @@ bool LinuxServiceHost::StartServiceCtrlDispatcherA(const std::string&,
     return false;
   }
   pollfd watched[] = {{signal_fd.Get(), POLLIN, 0}, {service_ended.Get(), POLLIN, 0}};
-  while (poll(watched, 2, -1) >= 0 || errno == EINTR) {
+  for (;;) {
+    if (poll(watched, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      break;
+    }
     if (watched[1].revents != 0) break;
     signalfd_siginfo info;
     if (watched[0].revents != 0 && read(signal_fd.Get(), &info, sizeof info) == sizeof info) {
