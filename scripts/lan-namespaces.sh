@@ -10,7 +10,10 @@
 # lan_up <host…>
 lan_up() {
   local h other
-  ip netns add "${lan_tag}sw" || return 1
+  if ! ip netns add "${lan_tag}sw"; then
+    echo "cannot make network namespaces: this needs root with CAP_SYS_ADMIN and CAP_NET_ADMIN" >&2
+    return 1
+  fi
   ip -n "${lan_tag}sw" link add br0 type bridge && ip -n "${lan_tag}sw" link set br0 up || return 1
   # A switch forwards frames and nothing more: no firewall pass for bridged frames, in this
   # namespace only (the setting is per namespace, where bridge netfilter is loaded at all).
@@ -40,6 +43,7 @@ lan_down() {
     ip netns del "$lan_tag$ns" 2>/dev/null
     rm -rf "/etc/netns/$lan_tag$ns"
   done
+  rmdir /etc/netns 2>/dev/null  # only when no other run has a host there
   return 0
 }
 
