@@ -6,6 +6,7 @@
 #include "mailslotwire/datagram.h"
 
 namespace lanmailslot {
+
 std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std::size_t max_size,
                                                   bool wait) {
   for (;;) {
