@@ -9,10 +9,10 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libsdl2-dev libpng-dev libcairo2-dev libgtk-3-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
-  tshark
   # Two monitors for the saver's test: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
   zip
+  libsystemd-dev systemd iproute2 tshark python3 tzdata
 )
 
 missing=()

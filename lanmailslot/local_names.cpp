@@ -1,0 +1,44 @@
+#include "lanmailslot/local_names.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+
+namespace lanmailslot {
+
+std::string NetbiosName(std::string_view name) {
+  std::string upper(name.substr(0, kMaxNetbiosName));
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::string ComputerNameFromHost(std::string_view host_name) {
+  return NetbiosName(host_name.substr(0, host_name.find('.')));
+}
+
+std::string WorkgroupFrom(const char* variable_value) {
+  if (variable_value == nullptr || *variable_value == '\0') return kDefaultWorkgroup;
+  return NetbiosName(variable_value);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::toupper(x) == std::toupper(y);
+  });
+}
+
+std::optional<LocalNames> ReadLocalNames() {
+  char host[256] = {};
+  if (gethostname(host, sizeof host - 1) != 0) return std::nullopt;
+  LocalNames names{ComputerNameFromHost(host), WorkgroupFrom(std::getenv(kWorkgroupVariable))};
+  if (names.computer.empty()) {
+    errno = EINVAL;
+    return std::nullopt;
+  }
+  return names;
+}
+
+}  // namespace lanmailslot

@@ -1,0 +1,30 @@
+#pragma once
+// The two names a machine answers to on the LAN: its computer name (unique) and its workgroup
+// (a group name). NetBIOS names are at most 15 characters, upper case, and compare without case.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lanmailslot {
+
+inline constexpr std::size_t kMaxNetbiosName = 15;
+inline constexpr char kWorkgroupVariable[] = "VERDANT_WORKGROUP";
+inline constexpr char kDefaultWorkgroup[] = "WORKGROUP";
+
+struct LocalNames {
+  std::string computer;
+  std::string workgroup;
+};
+
+// Upper case, cut to 15 characters.
+std::string NetbiosName(std::string_view name);
+// The host name's first label as a NetBIOS name.
+std::string ComputerNameFromHost(std::string_view host_name);
+// The workgroup from the environment's value, or WORKGROUP when it is unset or empty.
+std::string WorkgroupFrom(const char* variable_value);
+bool SameName(std::string_view a, std::string_view b);
+
+// From gethostname and the environment; nothing (errno set) when the host has no name.
+std::optional<LocalNames> ReadLocalNames();
+
+}  // namespace lanmailslot

@@ -1,0 +1,62 @@
+#include "lanmailslot/mailslot_endpoint.h"
+
+#include <cerrno>
+
+#include "lanmailslot/delivery.h"
+#include "mailslotwire/datagram.h"
+
+namespace lanmailslot {
+
+std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std::size_t max_size,
+                                                  bool wait) {
+  for (;;) {
+    const auto bytes = udp_.Receive(wait);
+    if (!bytes) return std::nullopt;
+    auto datagram = mailslotwire::DecodeDatagram(*bytes);
+    if (!datagram || !IsAddressedHere(*datagram, names_, mailslot)) continue;
+    // A writer's message that would not fit the mailslot never arrives.
+    if (datagram->data.size() > max_size) continue;
+    return Delivery{std::move(datagram->data), std::move(datagram->source_name),
+                    datagram->source_ip, datagram->source_port};
+  }
+}
+
+std::optional<std::uint32_t> MailslotEndpoint::SourceFor(std::uint32_t destination) {
+  const auto now = std::chrono::steady_clock::now();
+  const bool known = routed_at_ != std::chrono::steady_clock::time_point{} &&
+                     destination == routed_destination_ &&
+                     now - routed_at_ < std::chrono::seconds(1);
+  if (known) return routed_source_;
+  const auto source = SourceAddressFor(destination);
+  if (!source) return std::nullopt;
+  routed_destination_ = destination;
+  routed_source_ = *source;
+  routed_at_ = now;
+  return source;
+}
+
+bool MailslotEndpoint::Send(const Destination& to, std::string_view mailslot,
+                            std::span<const std::uint8_t> message) {
+  const auto source_ip = SourceFor(to.address);
+  if (!source_ip) return false;
+  mailslotwire::MailslotDatagram datagram;
+  datagram.msg_type = to.msg_type;
+  datagram.flags = mailslotwire::kFlagsWhole;
+  datagram.datagram_id = next_datagram_id_++;
+  datagram.source_ip = *source_ip;
+  datagram.source_port = udp_.port();
+  datagram.source_name = names_.computer;
+  datagram.source_suffix = 0;
+  datagram.destination_name = to.name;
+  datagram.destination_suffix = 0;
+  datagram.mailslot_name = std::string(mailslot);
+  datagram.data.assign(message.begin(), message.end());
+  const std::vector<std::uint8_t> bytes = mailslotwire::EncodeDatagram(datagram);
+  if (bytes.empty()) {  // a name that cannot travel
+    errno = EINVAL;
+    return false;
+  }
+  return udp_.SendTo(bytes, to.address, to.port);
+}
+
+}  // namespace lanmailslot

@@ -1,0 +1,87 @@
+#include "lanmailslot/udp_endpoint.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+
+#include "mailslotwire/datagram.h"
+
+namespace lanmailslot {
+namespace {
+
+sockaddr_in SocketAddress(std::uint32_t address, std::uint16_t port) {
+  sockaddr_in socket_address{};
+  socket_address.sin_family = AF_INET;
+  socket_address.sin_addr.s_addr = htonl(address);
+  socket_address.sin_port = htons(port);
+  return socket_address;
+}
+
+ScopedFd BroadcastSocket() {
+  ScopedFd fd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+  const int on = 1;
+  if (fd.IsValid() && setsockopt(fd.Get(), SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0) {
+    fd.Reset();
+  }
+  return fd;
+}
+
+bool BindTo(int fd, std::uint16_t port) {
+  const sockaddr_in address = SocketAddress(INADDR_ANY, port);
+  return bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
+std::optional<sockaddr_in> LocalAddress(int fd) {
+  sockaddr_in address{};
+  socklen_t size = sizeof address;
+  if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) return std::nullopt;
+  return address;
+}
+
+}  // namespace
+
+std::optional<UdpEndpoint> UdpEndpoint::Bind(std::uint16_t port, bool or_any_port) {
+  ScopedFd fd = BroadcastSocket();
+  if (!fd.IsValid()) return std::nullopt;
+  // No SO_REUSEADDR: a second socket on the port would split the unicast datagrams between them.
+  if (!BindTo(fd.Get(), port)) {
+    const bool try_any = or_any_port && (errno == EADDRINUSE || errno == EACCES);
+    if (!try_any || !BindTo(fd.Get(), 0)) return std::nullopt;
+  }
+  const auto bound = LocalAddress(fd.Get());
+  if (!bound) return std::nullopt;
+  return UdpEndpoint(std::move(fd), ntohs(bound->sin_port));
+}
+
+bool UdpEndpoint::SendTo(std::span<const std::uint8_t> bytes, std::uint32_t address,
+                         std::uint16_t port) {
+  const sockaddr_in to = SocketAddress(address, port);
+  const ssize_t sent = sendto(fd_.Get(), bytes.data(), bytes.size(), 0,
+                              reinterpret_cast<const sockaddr*>(&to), sizeof to);
+  return sent == static_cast<ssize_t>(bytes.size());
+}
+
+std::optional<std::vector<std::uint8_t>> UdpEndpoint::Receive(bool wait) {
+  for (;;) {
+    const ssize_t size = recv(fd_.Get(), buffer_.data(), buffer_.size(), wait ? 0 : MSG_DONTWAIT);
+    if (size >= 0) return std::vector<std::uint8_t>(buffer_.begin(), buffer_.begin() + size);
+    if (errno != EINTR) return std::nullopt;
+  }
+}
+
+std::optional<std::uint32_t> SourceAddressFor(std::uint32_t address) {
+  // Connecting a datagram socket sends nothing; it only picks the route and so the address.
+  ScopedFd fd = BroadcastSocket();
+  if (!fd.IsValid()) return std::nullopt;
+  const sockaddr_in to = SocketAddress(address, mailslotwire::kDatagramPort);
+  if (connect(fd.Get(), reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0) {
+    return std::nullopt;
+  }
+  const auto local = LocalAddress(fd.Get());
+  if (!local) return std::nullopt;
+  return ntohl(local->sin_addr.s_addr);
+}
+
+}  // namespace lanmailslot

@@ -1,0 +1,35 @@
+#pragma once
+// One UDP socket for the datagram service, able to send to broadcast addresses. Failures leave
+// errno set for the caller's GetLastError.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "lanmailslot/scoped_fd.h"
+
+namespace lanmailslot {
+
+class UdpEndpoint {
+ public:
+  // Bound to `port` on every address; with `or_any_port`, an ephemeral port when that port is
+  // taken or needs a right this process lacks.
+  static std::optional<UdpEndpoint> Bind(std::uint16_t port, bool or_any_port);
+
+  std::uint16_t port() const { return port_; }
+  bool SendTo(std::span<const std::uint8_t> bytes, std::uint32_t address, std::uint16_t port);
+  // The next datagram; without `wait`, nothing (errno EAGAIN) when none is there.
+  std::optional<std::vector<std::uint8_t>> Receive(bool wait);
+
+ private:
+  UdpEndpoint(ScopedFd fd, std::uint16_t port) : fd_(std::move(fd)), port_(port) {}
+
+  ScopedFd fd_;
+  std::uint16_t port_ = 0;
+  std::vector<std::uint8_t> buffer_ = std::vector<std::uint8_t>(65536);
+};
+
+// The address this machine sends from towards `address` (host byte order), by its routes.
+std::optional<std::uint32_t> SourceAddressFor(std::uint32_t address);
+
+}  // namespace lanmailslot

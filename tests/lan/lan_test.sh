@@ -1,0 +1,208 @@
+#!/usr/bin/env bash
+# horolan and beaconry between machines: a LAN of network namespaces joined by a bridge, each
+# host with its own name (UTS namespace, /etc/netns/<ns>/hosts) and addresses that exist only
+# inside the namespaces. ALPHA and BETA serve the workgroup LAB, GAMMA the workgroup OTHER,
+# CARBON (LAB) asks. Nothing here may set the clock: every program runs without CAP_SYS_TIME.
+# The capture of the bridge is left in the artifact folder.
+#   lan_test.sh <folder of the native horolan and beaconry> [artifact folder]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/poll.sh"
+source "$here/../../scripts/lan-namespaces.sh"
+bin=$(cd "$1" && pwd)
+artifacts=${2:-${ARTIFACT_DIR:-$PWD/artifacts}}
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "SKIPPED: the namespace LAN needs root (network namespaces, a bridge); run as root"
+  exit 77
+fi
+
+lan_tag=vd$$  # unique per run, so parallel runs never share a namespace
+lan_subnet=10.213.0
+declare -A lan_address=([alpha]=2 [beta]=3 [gamma]=4 [carbon]=5)
+declare -A lan_workgroup=([alpha]=LAB [beta]=LAB [gamma]=OTHER [carbon]=LAB)
+hosts=(alpha beta gamma carbon)
+work=$(mktemp -d)
+pids=()
+failed=0
+
+teardown() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+  lan_down "${hosts[@]}"
+  rm -rf "$work"
+}
+trap teardown EXIT
+
+fail() {
+  echo "FAIL: $*"
+  failed=1
+}
+
+lan_up "${hosts[@]}" || exit 1
+
+mkdir -p "$artifacts"
+capture=$artifacts/lan-capture.pcapng
+rm -f "$capture"
+# The hostile sender's port stays out of the capture: every datagram captured is one of ours.
+hostile_port=1138
+ip netns exec "${lan_tag}sw" dumpcap -q -i br0 -f "udp and not port $hostile_port" -w "$capture" \
+  2>"$work/dumpcap" &
+dumpcap_pid=$!
+pids+=("$dumpcap_pid")
+poll_until 30 grep -q "Capturing on" "$work/dumpcap" || fail "dumpcap did not start: $(cat "$work/dumpcap")"
+
+# start_server <host>: beaconry with its own notify socket; waits for READY.
+start_server() {
+  local h=$1
+  python3 "$here/socket_recorder.py" notify "$work/$h.notify" "$work/$h.status" &
+  pids+=($!)
+  poll_until 30 test -S "$work/$h.notify" || fail "$h: no notify socket"
+  NOTIFY_SOCKET=$work/$h.notify become "$h" "$bin/beaconry" &
+  server_pid[$h]=$!
+  pids+=("${server_pid[$h]}")
+  poll_until 30 grep -q "READY=1" "$work/$h.status" || fail "$h: beaconry not ready"
+}
+declare -A server_pid
+for h in alpha beta gamma; do start_server "$h"; done
+
+banner='Horolan - Horolan-Client              Version 1.0            11/06/93
+Asks a time-server for its date and time, and can set this machine'"'"'s clock.
+
+'
+
+# ask <host> <args…>: runs horolan there; keeps output, exit code and time taken in ms.
+ask() {
+  local h=$1 start
+  shift
+  start=$(now_us)
+  on "$h" timeout 60 "$bin/horolan" "$@" >"$work/out" 2>"$work/err"
+  rc=$?
+  elapsed_ms=$((($(now_us) - start) / 1000))
+}
+
+# answered <case> <server names regex> [text after the reply]: the last run printed one reply
+# from one of those servers, with a time within 2 s of this machine's clock, and ended as such.
+answered() {
+  local time_line server when
+  server=$(sed -n 4p "$work/out" | sed -nE 's/^Time-server (.*) responded with:$/\1/p')
+  time_line=$(sed -n 5p "$work/out")
+  printf '%sTime-server %s responded with:\n%s\n\n%s' "$banner" "$server" "$time_line" "${3:-}" \
+    >"$work/expected"
+  if ! [[ $server =~ ^($2)$ ]] || ! cmp -s "$work/expected" "$work/out"; then
+    fail "$1: printed $(cat "$work/out") $(cat "$work/err")"
+    return
+  fi
+  when=$(sed -E 's#^... ([0-9]{2})/([0-9]{2})/([0-9]{4})  -  ([0-9:]{8}),([0-9]{2})$#\3-\1-\2 \4.\5#' \
+    <<<"$time_line")
+  local skew_ms=$((($(date -d "$when" +%s%N) - $(date +%s%N)) / 1000000))
+  ((skew_ms < 2000 && skew_ms > -2000)) || fail "$1: the time is ${skew_ms} ms off: $time_line"
+  local expected_rc=0
+  [ -n "${3:-}" ] && expected_rc=2
+  [ "$rc" = "$expected_rc" ] || fail "$1: exit code $rc"
+}
+
+ask carbon ALPHA
+answered "horolan ALPHA" ALPHA
+ask carbon LAB
+answered "horolan LAB" "ALPHA|BETA"
+ask carbon
+answered "horolan (own workgroup)" "ALPHA|BETA"
+ask carbon OTHER
+answered "horolan OTHER" GAMMA
+ask alpha .
+answered "horolan . on ALPHA" ALPHA
+
+# Pause: nothing answers; continue: answered again.
+kill -USR1 "${server_pid[alpha]}"
+poll_until 10 grep -q "STATUS=Paused" "$work/alpha.status" || fail "alpha: no pause report"
+ask carbon ALPHA
+printf '%s\nNo response from time-server!\n' "$banner" >"$work/expected"
+cmp -s "$work/expected" "$work/out" || fail "paused: printed $(cat "$work/out")"
+[ "$rc" = 2 ] || fail "paused: exit code $rc"
+((elapsed_ms >= 1500 && elapsed_ms < 10000)) || fail "paused: gave up after $elapsed_ms ms"
+kill -USR2 "${server_pid[alpha]}"
+running_again() { tr '\n' '|' <"$work/alpha.status" | grep -q "Paused|READY=1"; }
+poll_until 10 running_again || fail "alpha: no running report after the pause"
+ask carbon ALPHA
+answered "horolan ALPHA after continue" ALPHA
+
+# /S without the right to set the clock: the reply, then the refusal.
+ask carbon BETA /S
+answered "horolan BETA /S" BETA 'Insufficent user rights to change the system time!
+'
+
+# Datagrams from anyone: dropped, and the server goes on answering.
+on carbon python3 "$here/hostile_datagrams.py" "$lan_subnet.${lan_address[alpha]}" \
+  "$lan_subnet.${lan_address[carbon]}" "$hostile_port" ALPHA CARBON || fail "hostile datagrams"
+kill -0 "${server_pid[alpha]}" 2>/dev/null || fail "alpha ended under hostile datagrams"
+ask carbon ALPHA
+answered "horolan ALPHA after hostile datagrams" ALPHA
+
+# A second service on a host whose port 138 is taken: its start fails with EADDRINUSE (98),
+# written to the journal, here a recorder behind the journal's socket in a mount namespace.
+mkdir "$work/journal"
+python3 "$here/socket_recorder.py" journal "$work/journal/socket" "$work/journal.log" &
+pids+=($!)
+python3 "$here/socket_recorder.py" notify "$work/second.notify" "$work/second.status" &
+pids+=($!)
+poll_until 30 test -S "$work/journal/socket" -a -S "$work/second.notify" || fail "no recorders"
+NOTIFY_SOCKET=$work/second.notify on beta unshare --mount -- sh -c \
+  'mount -t tmpfs none /run/systemd && mkdir /run/systemd/journal &&
+   mount --bind "$0" /run/systemd/journal && exec "$1"' "$work/journal" "$bin/beaconry"
+second_rc=$?
+[ "$second_rc" = 0 ] || fail "second beaconry: exit code $second_rc"
+grep -q '"MESSAGE": "Beaconry error: 98\\nCreateMailslot"' "$work/journal.log" &&
+  grep -q '"SYSLOG_IDENTIFIER": "Beaconry"' "$work/journal.log" &&
+  grep -q '"PRIORITY": "3"' "$work/journal.log" ||
+  fail "second beaconry: journal holds $(cat "$work/journal.log")"
+grep -q "ERRNO=98" "$work/second.status" && ! grep -q "READY=1" "$work/second.status" ||
+  fail "second beaconry: reported $(cat "$work/second.status")"
+
+# Stop: STOPPING, then stopped, exit code 0.
+kill -TERM "${server_pid[alpha]}"
+wait "${server_pid[alpha]}"
+stop_rc=$?
+[ "$stop_rc" = 0 ] || fail "alpha: exit code $stop_rc after SIGTERM"
+stop_reports="STOPPING=1|STATUS=Stopping|EXTEND_TIMEOUT_USEC=3000000|STATUS=Stopped|"
+stopped() { [ "$(tail -2 "$work/alpha.status" | tr '\n' '|')" = "$stop_reports" ]; }
+poll_until 10 stopped || fail "alpha: last reports $(tail -2 "$work/alpha.status")"
+
+# Every datagram on the bridge as an independent dissector decodes it.
+kill -INT "$dumpcap_pid"
+wait "$dumpcap_pid"
+fields=(-e frame.number -e ip.src -e nbdgm.type -e nbdgm.src.ip -e nbdgm.src.port
+  -e nbdgm.source_name -e nbdgm.destination_name -e smb.trans_name -e mailslot.opcode
+  -e mailslot.class)
+tshark -r "$capture" -Y udp -T fields -E separator=, "${fields[@]}" 2>/dev/null >"$work/decoded"
+python3 - "$work/decoded" <<'PY' >"$work/verdict" || fail "capture: $(cat "$work/verdict")"
+import sys
+names = {"ALPHA", "BETA", "GAMMA", "CARBON"}
+rows = [line.rstrip("\n").split(",") for line in open(sys.argv[1])]
+problems, replies = [], {}
+for number, ip, kind, src_ip, src_port, src, dst, slot, opcode, klass in rows:
+    name, dest = src.removesuffix("<00>"), dst.removesuffix("<00>")
+    ok = (kind in ("16", "17") and opcode == "1" and klass == "2" and src_ip == ip
+          and name in names and src.endswith("<00>") and dst.endswith("<00>"))
+    if slot == "\\MAILSLOT\\NTSERVER":
+        ok = ok and name == "CARBON" and src_port == "138" and (
+            (kind == "16" and dest in names) or (kind == "17" and dest in ("LAB", "OTHER")))
+    elif slot == "\\MAILSLOT\\NTCLIENT":
+        ok = ok and kind == "16" and dest == "CARBON" and name != "CARBON"
+        replies[name] = replies.get(name, 0) + 1
+    else:
+        ok = False
+    if not ok:
+        problems.append(f"frame {number}: {kind} {src_ip}:{src_port} {src} -> {dst} {slot} {opcode} {klass}")
+if not rows:
+    problems.append("no datagram captured")
+# BETA is never asked by name: its replies are the LAB and workgroup ones. GAMMA, of another
+# workgroup, answers only the one OTHER query.
+if replies.get("BETA", 0) < 2 or replies.get("GAMMA", 0) != 1 or replies.get("ALPHA", 0) < 3:
+    problems.append(f"replies per server: {replies}")
+print("; ".join(problems) if problems else f"{len(rows)} datagrams decoded, replies {replies}")
+sys.exit(1 if problems else 0)
+PY
+[ "$failed" = 0 ] && echo "PASS: $(cat "$work/verdict"), capture in $capture"
+exit "$failed"

@@ -1,0 +1,68 @@
+// The Linux service host: signals become controls on the dispatcher's thread while the service
+// runs, and events wake their waiters.
+#include <gtest/gtest.h>
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "timeserver/linux/linux_service_host.h"
+#include "timeserver/linux/systemd_terms.h"
+#include "timeserver/service_codes.h"
+
+namespace timeserver {
+namespace {
+
+TEST(LinuxServiceHost, SignalsReachTheHandlerOnTheDispatchersThreadUntilTheServiceEnds) {
+  LinuxServiceHost host;
+  std::vector<std::uint32_t> controls;  // written on the dispatcher's thread only
+  const pthread_t dispatcher = pthread_self();
+  std::atomic<bool> on_dispatcher{true};
+  const Handle stop = host.CreateEventA(true, false);
+  const bool ran = host.StartServiceCtrlDispatcherA("Beaconry", [&] {
+    host.RegisterServiceCtrlHandlerA("Beaconry", [&](std::uint32_t control) {
+      if (!pthread_equal(pthread_self(), dispatcher)) on_dispatcher = false;
+      controls.push_back(control);
+      if (control == kControlStop) host.SetEvent(stop);
+    });
+    for (int signal_number : {SIGUSR1, SIGUSR2, SIGHUP, SIGTERM}) {
+      if (signal_number != SIGHUP) kill(getpid(), signal_number);
+    }
+    host.WaitForSingleObject(stop, kInfinite);
+  });
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(on_dispatcher);
+  EXPECT_EQ(controls, (std::vector<std::uint32_t>{kControlPause, kControlContinue, kControlStop}));
+}
+
+TEST(LinuxServiceHost, ManualEventsStaySetAndAutoEventsWakeOneWait) {
+  LinuxServiceHost host;
+  const Handle manual = host.CreateEventA(true, false);
+  const Handle automatic = host.CreateEventA(false, true);
+  std::thread setter([&] { host.SetEvent(manual); });
+  host.WaitForSingleObject(manual, kInfinite);
+  setter.join();
+  host.WaitForSingleObject(manual, kInfinite);  // still set: returns at once
+  host.WaitForSingleObject(automatic, kInfinite);
+  // Taken by the wait above: this one times out instead of returning at once.
+  const auto before = std::chrono::steady_clock::now();
+  host.WaitForSingleObject(automatic, 50);
+  EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(50));
+}
+
+TEST(SystemdTerms, ReportsBecomeNotifyMessages) {
+  ServiceStatus status;
+  status.dwCurrentState = kServiceRunning;
+  EXPECT_EQ(NotifyText(status), "READY=1\nSTATUS=Running");
+  status = {.dwCurrentState = kServiceStopPending, .dwCheckPoint = 1, .dwWaitHint = 3000};
+  EXPECT_EQ(NotifyText(status), "STOPPING=1\nSTATUS=Stopping\nEXTEND_TIMEOUT_USEC=3000000");
+  status = {.dwCurrentState = kServiceStopped, .dwWin32ExitCode = 98};
+  EXPECT_EQ(NotifyText(status), "STATUS=Stopped, error 98\nERRNO=98");
+  EXPECT_EQ(ControlForSignal(SIGHUP), std::nullopt);
+}
+
+}  // namespace
+}  // namespace timeserver

@@ -1,0 +1,48 @@
+#pragma once
+// The service host on Linux, in the foreground under systemd: the dispatcher is the main thread
+// taking signals as controls, status reports go to sd_notify, events are condition variables.
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "timeserver/platform.h"
+
+namespace timeserver {
+
+class LinuxServiceHost final : public ServiceHost {
+ public:
+  bool StartServiceCtrlDispatcherA(const std::string& name,
+                                   std::function<void()> service_main) override;
+  Handle RegisterServiceCtrlHandlerA(const std::string& name,
+                                     std::function<void(std::uint32_t)> handler) override;
+  bool SetServiceStatus(Handle status_handle, const ServiceStatus& status) override;
+  Handle CreateEventA(bool manual_reset, bool initial_state) override;
+  void SetEvent(Handle event) override;
+  void ResetEvent(Handle event) override;
+  void WaitForSingleObject(Handle object, std::uint32_t milliseconds) override;
+  void CloseHandle(Handle object) override;
+  Handle CreateThread(std::function<void()> worker) override;
+  std::uint32_t GetLastError() override;
+  void EnterCriticalSection() override { lock_.lock(); }
+  void LeaveCriticalSection() override { lock_.unlock(); }
+  void ExitProcess(std::uint32_t exit_code) override;
+
+ private:
+  struct Event {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool manual_reset = false;
+    bool signalled = false;
+  };
+  Event* FindEvent(Handle handle);
+  void RunControl(std::uint32_t control);
+
+  std::recursive_mutex lock_;
+  std::mutex table_mutex_;  // the event table, the handler and the handle counter
+  std::map<Handle, std::unique_ptr<Event>> events_;
+  std::function<void(std::uint32_t)> control_handler_;
+  Handle next_handle_ = 1;
+};
+
+}  // namespace timeserver
