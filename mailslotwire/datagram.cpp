@@ -5,9 +5,15 @@
 
 #include "mailslotwire/netbios_name.h"
 #include "mailslotwire/smb_mailslot.h"
+#include "wirebytes/byte_order.h"
 
 namespace mailslotwire {
 namespace {
+
+using wirebytes::GetBig16;
+using wirebytes::GetBig32;
+using wirebytes::PutBig16;
+using wirebytes::PutBig32;
 
 constexpr std::size_t kHeaderSize = 14;
 constexpr std::size_t kSourceNameAt = 14;
@@ -30,19 +36,6 @@ bool IsWhole(std::uint8_t flags) {
   return (flags & kFlagFirstFragment) != 0 && (flags & kFlagMoreFragments) == 0;
 }
 
-void PutBig(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value,
-            std::size_t size) {
-  for (std::size_t i = 0; i < size; ++i) {
-    bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * (size - 1 - i)) & 0xFF);
-  }
-}
-
-std::uint32_t GetBig(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t size) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < size; ++i) value = value << 8 | bytes[offset + i];
-  return value;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> EncodeDatagram(const MailslotDatagram& datagram) {
@@ -57,11 +50,11 @@ std::vector<std::uint8_t> EncodeDatagram(const MailslotDatagram& datagram) {
   std::vector<std::uint8_t> bytes(kUserDataAt + smb.size());
   bytes[0] = datagram.msg_type;
   bytes[1] = datagram.flags;
-  PutBig(bytes, kDatagramIdAt, datagram.datagram_id, 2);
-  PutBig(bytes, kSourceIpAt, datagram.source_ip, 4);
-  PutBig(bytes, kSourcePortAt, datagram.source_port, 2);
-  PutBig(bytes, kLengthAt, static_cast<std::uint32_t>(bytes.size() - kHeaderSize), 2);
-  PutBig(bytes, kPacketOffsetAt, 0, 2);
+  PutBig16(bytes, kDatagramIdAt, datagram.datagram_id);
+  PutBig32(bytes, kSourceIpAt, datagram.source_ip);
+  PutBig16(bytes, kSourcePortAt, datagram.source_port);
+  PutBig16(bytes, kLengthAt, static_cast<std::uint16_t>(bytes.size() - kHeaderSize));
+  PutBig16(bytes, kPacketOffsetAt, 0);
   std::copy(source->begin(), source->end(), bytes.begin() + kSourceNameAt);
   std::copy(destination->begin(), destination->end(), bytes.begin() + kDestinationNameAt);
   std::copy(smb.begin(), smb.end(), bytes.begin() + kUserDataAt);
@@ -71,8 +64,8 @@ std::vector<std::uint8_t> EncodeDatagram(const MailslotDatagram& datagram) {
 std::optional<MailslotDatagram> DecodeDatagram(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < kHeaderSize) return std::nullopt;
   if (!IsMailslotCarrier(bytes[0]) || !IsWhole(bytes[1])) return std::nullopt;
-  if (GetBig(bytes, kPacketOffsetAt, 2) != 0) return std::nullopt;
-  const std::size_t length = GetBig(bytes, kLengthAt, 2);
+  if (GetBig16(bytes, kPacketOffsetAt) != 0) return std::nullopt;
+  const std::size_t length = GetBig16(bytes, kLengthAt);
   if (length > bytes.size() - kHeaderSize) return std::nullopt;
   bytes = bytes.first(kHeaderSize + length);
   if (bytes.size() < kUserDataAt) return std::nullopt;
@@ -86,9 +79,9 @@ std::optional<MailslotDatagram> DecodeDatagram(std::span<const std::uint8_t> byt
   MailslotDatagram datagram;
   datagram.msg_type = bytes[0];
   datagram.flags = bytes[1];
-  datagram.datagram_id = static_cast<std::uint16_t>(GetBig(bytes, kDatagramIdAt, 2));
-  datagram.source_ip = GetBig(bytes, kSourceIpAt, 4);
-  datagram.source_port = static_cast<std::uint16_t>(GetBig(bytes, kSourcePortAt, 2));
+  datagram.datagram_id = GetBig16(bytes, kDatagramIdAt);
+  datagram.source_ip = GetBig32(bytes, kSourceIpAt);
+  datagram.source_port = GetBig16(bytes, kSourcePortAt);
   datagram.source_name = source->name;
   datagram.source_suffix = source->suffix;
   datagram.destination_name = destination->name;

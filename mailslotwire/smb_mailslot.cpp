@@ -3,8 +3,13 @@
 #include <algorithm>
 #include <limits>
 
+#include "wirebytes/byte_order.h"
+
 namespace mailslotwire {
 namespace {
+
+using wirebytes::GetLittle16;
+using wirebytes::PutLittle16;
 
 constexpr std::uint8_t kCommandTransaction = 0x25;
 constexpr std::uint8_t kWordCount = 17;
@@ -24,15 +29,6 @@ constexpr std::size_t kOpcodeAt = 61;
 constexpr std::size_t kPriorityAt = 63;
 constexpr std::size_t kClassAt = 65;
 constexpr std::size_t kByteCountAt = 67;
-
-void PutWord(std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t value) {
-  bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
-  bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8 & 0xFF);
-}
-
-std::uint16_t GetWord(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
-}
 
 bool IsTransactionHeader(std::span<const std::uint8_t> smb) {
   return smb[0] == 0xFF && smb[1] == 'S' && smb[2] == 'M' && smb[3] == 'B' &&
@@ -55,14 +51,14 @@ std::vector<std::uint8_t> EncodeMailslotWrite(std::string_view mailslot_name,
   smb[3] = 'B';
   smb[4] = kCommandTransaction;
   smb[kWordCountAt] = kWordCount;
-  PutWord(smb, kTotalDataCountAt, data.size());
-  PutWord(smb, kDataCountAt, data.size());
-  PutWord(smb, kDataOffsetAt, data_offset);
+  PutLittle16(smb, kTotalDataCountAt, data.size());
+  PutLittle16(smb, kDataCountAt, data.size());
+  PutLittle16(smb, kDataOffsetAt, data_offset);
   smb[kSetupCountAt] = kSetupCount;
-  PutWord(smb, kOpcodeAt, kOpcodeWriteMailslot);
-  PutWord(smb, kPriorityAt, kPriority);
-  PutWord(smb, kClassAt, kClassUnreliable);
-  PutWord(smb, kByteCountAt, byte_count);
+  PutLittle16(smb, kOpcodeAt, kOpcodeWriteMailslot);
+  PutLittle16(smb, kPriorityAt, kPriority);
+  PutLittle16(smb, kClassAt, kClassUnreliable);
+  PutLittle16(smb, kByteCountAt, byte_count);
   std::copy(mailslot_name.begin(), mailslot_name.end(), smb.begin() + kNameOffset);
   std::copy(data.begin(), data.end(), smb.begin() + data_offset);
   return smb;
@@ -71,15 +67,15 @@ std::vector<std::uint8_t> EncodeMailslotWrite(std::string_view mailslot_name,
 std::optional<MailslotWrite> DecodeMailslotWrite(std::span<const std::uint8_t> smb) {
   if (smb.size() < kNameOffset || !IsTransactionHeader(smb)) return std::nullopt;
   if (smb[kWordCountAt] != kWordCount || smb[kSetupCountAt] != kSetupCount) return std::nullopt;
-  if (GetWord(smb, kOpcodeAt) != kOpcodeWriteMailslot) return std::nullopt;
+  if (GetLittle16(smb, kOpcodeAt) != kOpcodeWriteMailslot) return std::nullopt;
   // A mailslot write carries no parameters, and all of its data in this one message.
-  if (GetWord(smb, kTotalParameterCountAt) != 0 || GetWord(smb, kParameterCountAt) != 0) {
+  if (GetLittle16(smb, kTotalParameterCountAt) != 0 || GetLittle16(smb, kParameterCountAt) != 0) {
     return std::nullopt;
   }
-  const std::size_t data_count = GetWord(smb, kDataCountAt);
-  if (GetWord(smb, kTotalDataCountAt) != data_count) return std::nullopt;
+  const std::size_t data_count = GetLittle16(smb, kDataCountAt);
+  if (GetLittle16(smb, kTotalDataCountAt) != data_count) return std::nullopt;
 
-  const std::size_t bytes_end = kNameOffset + GetWord(smb, kByteCountAt);
+  const std::size_t bytes_end = kNameOffset + GetLittle16(smb, kByteCountAt);
   if (bytes_end > smb.size()) return std::nullopt;
   const auto byte_area = smb.subspan(kNameOffset, bytes_end - kNameOffset);
   const auto nul = std::find(byte_area.begin(), byte_area.end(), 0);
@@ -87,7 +83,7 @@ std::optional<MailslotWrite> DecodeMailslotWrite(std::span<const std::uint8_t> s
   const std::size_t name_end = kNameOffset + static_cast<std::size_t>(nul - byte_area.begin());
 
   // The message lies after the name's NUL (pad bytes may come between) and inside the bytes.
-  const std::size_t data_offset = GetWord(smb, kDataOffsetAt);
+  const std::size_t data_offset = GetLittle16(smb, kDataOffsetAt);
   if (data_offset <= name_end || data_offset + data_count > bytes_end) return std::nullopt;
   return MailslotWrite{
       std::string(byte_area.begin(), nul),

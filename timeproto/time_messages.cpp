@@ -2,8 +2,13 @@
 
 #include <algorithm>
 
+#include "wirebytes/byte_order.h"
+
 namespace timeproto {
 namespace {
+
+using wirebytes::GetLittle16;
+using wirebytes::PutLittle16;
 
 constexpr std::uint16_t kTypeRequest = 1;
 constexpr std::uint16_t kTypeReply = 2;
@@ -12,17 +17,8 @@ constexpr std::size_t kNameBytes = 16;
 constexpr std::size_t kNameFieldOffset = 4;
 constexpr std::size_t kTimeFieldOffset = 22;
 
-void PutWord(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value) {
-  bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
-  bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-std::uint16_t GetWord(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
-}
-
 void PutNameField(std::span<std::uint8_t> bytes, std::size_t offset, std::string_view name) {
-  PutWord(bytes, offset, kFieldLength);
+  PutLittle16(bytes, offset, kFieldLength);
   auto field = bytes.subspan(offset + 2, kNameBytes);
   std::fill(field.begin(), field.end(), 0);
   name = name.substr(0, kMaxNameLength);
@@ -41,22 +37,22 @@ std::optional<std::string> GetName(std::span<const std::uint8_t> bytes, std::siz
 
 TimeRequest BuildTimeRequest(std::string_view computer_name) {
   TimeRequest request{};
-  PutWord(request, 0, kRequestSize);
-  PutWord(request, 2, kTypeRequest);
+  PutLittle16(request, 0, kRequestSize);
+  PutLittle16(request, 2, kTypeRequest);
   PutNameField(request, kNameFieldOffset, computer_name);
   return request;
 }
 
 TimeReply BuildTimeReply(std::string_view server_name, const TimeField& time) {
   TimeReply reply{};
-  PutWord(reply, 0, kReplySize);
-  PutWord(reply, 2, kTypeReply);
+  PutLittle16(reply, 0, kReplySize);
+  PutLittle16(reply, 2, kTypeReply);
   PutNameField(reply, kNameFieldOffset, server_name);
-  PutWord(reply, kTimeFieldOffset, kFieldLength);
+  PutLittle16(reply, kTimeFieldOffset, kFieldLength);
   const std::uint16_t words[] = {time.wYear, time.wMonth,  time.wDayOfWeek, time.wDay,
                                  time.wHour, time.wMinute, time.wSecond,    time.wMilliseconds};
   for (std::size_t i = 0; i < std::size(words); ++i) {
-    PutWord(reply, kTimeFieldOffset + 2 + 2 * i, words[i]);
+    PutLittle16(reply, kTimeFieldOffset + 2 + 2 * i, words[i]);
   }
   return reply;
 }
@@ -64,28 +60,31 @@ TimeReply BuildTimeReply(std::string_view server_name, const TimeField& time) {
 std::optional<std::string> CheckTimeRequest(std::span<const std::uint8_t> received) {
   // Shorter than a whole request: its fields would lie beyond the bytes received.
   if (received.size() < kRequestSize) return std::nullopt;
-  if (GetWord(received, 0) != received.size()) return std::nullopt;
-  if (GetWord(received, 2) != kTypeRequest) return std::nullopt;
-  if (GetWord(received, kNameFieldOffset) != kFieldLength) return std::nullopt;
+  if (GetLittle16(received, 0) != received.size()) return std::nullopt;
+  if (GetLittle16(received, 2) != kTypeRequest) return std::nullopt;
+  if (GetLittle16(received, kNameFieldOffset) != kFieldLength) return std::nullopt;
   return GetName(received, kNameFieldOffset);
 }
 
 ReplyCheck CheckTimeReply(std::span<const std::uint8_t> received) {
   ReplyCheck check;
-  if (received.size() < 2 || GetWord(received, 0) != received.size()) {
+  if (received.size() < 2 || GetLittle16(received, 0) != received.size()) {
     check.status = ReplyStatus::ReplyCorrupted;
     return check;
   }
   check.status = ReplyStatus::ReplyUnexpected;
   if (received.size() < kReplySize) return check;
-  if (GetWord(received, 2) != kTypeReply || GetWord(received, kNameFieldOffset) != kFieldLength ||
-      GetWord(received, kTimeFieldOffset) != kFieldLength) {
+  if (GetLittle16(received, 2) != kTypeReply ||
+      GetLittle16(received, kNameFieldOffset) != kFieldLength ||
+      GetLittle16(received, kTimeFieldOffset) != kFieldLength) {
     return check;
   }
   auto name = GetName(received, kNameFieldOffset);
   if (!name) return check;
   std::uint16_t words[8];
-  for (std::size_t i = 0; i < 8; ++i) words[i] = GetWord(received, kTimeFieldOffset + 2 + 2 * i);
+  for (std::size_t i = 0; i < 8; ++i) {
+    words[i] = GetLittle16(received, kTimeFieldOffset + 2 + 2 * i);
+  }
   check.status = ReplyStatus::ReplyOk;
   check.server_name = *name;
   check.time = {words[0], words[1], words[2], words[3], words[4], words[5], words[6], words[7]};

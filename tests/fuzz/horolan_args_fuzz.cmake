@@ -1,4 +1,4 @@
-foreach(lib consoleio timeproto timeclient)
+foreach(lib consoleio wirebytes timeproto timeclient)
   if(NOT TARGET ${lib})
     add_subdirectory(${PROJECT_SOURCE_DIR}/${lib} ${CMAKE_BINARY_DIR}/${lib})
   endif()
