@@ -16,6 +16,7 @@
 #include "beaconry_peer.h"
 #include "timeproto/time_messages.h"
 #include "win32handles/scoped_handle.h"
+#include "wirebytes/byte_order.h"
 
 namespace {
 
@@ -37,8 +38,7 @@ Bytes Request(const std::string& name) {
 }
 
 Bytes WithWord(Bytes message, std::size_t offset, std::uint16_t value) {
-  message[offset] = value & 0xFF;
-  message[offset + 1] = value >> 8;
+  wirebytes::PutLittle16(message, offset, value);
   return message;
 }
 
@@ -110,9 +110,7 @@ SYSTEMTIME CheckReply(const Bytes& reply, const std::string& name, const SYSTEMT
     Fail("the name field is not this machine's name padded with zeros");
   }
   if (reply[22] != 0x12 || reply[23] != 0x00) Fail("time field length is not 18");
-  const auto word = [&](std::size_t offset) {
-    return static_cast<WORD>(reply[offset] | (reply[offset + 1] << 8));
-  };
+  const auto word = [&](std::size_t offset) { return wirebytes::GetLittle16(reply, offset); };
   SYSTEMTIME sent{word(24), word(26), word(28), word(30), word(32), word(34), word(36), word(38)};
   if (sent.wDayOfWeek != now.wDayOfWeek) Fail("day of the week differs");
   const double apart = Apart(sent, now);

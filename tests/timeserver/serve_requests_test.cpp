@@ -9,6 +9,7 @@
 #include "fake_platform.h"
 #include "timeserver/service_codes.h"
 #include "timeserver/time_service.h"
+#include "wirebytes/byte_order.h"
 
 namespace timeserver::testing {
 namespace {
@@ -31,8 +32,7 @@ Bytes Request(std::string_view name) {
 }
 
 Bytes WithWord(Bytes message, std::size_t offset, std::uint16_t value) {
-  message[offset] = value & 0xFF;
-  message[offset + 1] = value >> 8;
+  wirebytes::PutLittle16(message, offset, value);
   return message;
 }
 
