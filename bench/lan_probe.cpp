@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/latency_summary.h"
 #include "lanmailslot/local_names.h"
 #include "lanmailslot/scoped_fd.h"
 #include "lanmailslot/udp_endpoint.h"
@@ -99,16 +100,7 @@ int Latency(const Probe& probe, long count) {
     probe.Send(probe.valid);
     if (probe.Receive(2000).value_or(false)) latencies.push_back(NowMs() - start);
   }
-  if (latencies.empty()) {
-    std::printf("no answers\n");
-    return 1;
-  }
-  std::sort(latencies.begin(), latencies.end());
-  const auto at = [&](double share) {
-    return latencies[static_cast<std::size_t>(share * static_cast<double>(latencies.size() - 1))];
-  };
-  std::printf("requests=%ld answered=%zu median=%.3f ms p99=%.3f ms max=%.3f ms\n", count,
-              latencies.size(), at(0.5), at(0.99), latencies.back());
+  if (!bench::PrintLatencySummary(count, latencies)) return 1;
   return static_cast<long>(latencies.size()) == count ? 0 : 1;
 }
 

@@ -2,12 +2,12 @@
 // for its answer, <count> times, then prints the median, the 99th percentile and the maximum.
 //   latency_probe [count]   (2000 by default)
 // Exit code 0 when every request was answered.
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "beaconry_peer.h"
+#include "bench/latency_summary.h"
 #include "timeproto/time_messages.h"
 #include "win32handles/scoped_handle.h"
 
@@ -31,15 +31,6 @@ int main(int argc, char** argv) {
     }
     latencies.push_back(peers::NowMs() - start);
   }
-  if (latencies.empty()) {
-    std::printf("no answers\n");
-    return 1;
-  }
-  std::sort(latencies.begin(), latencies.end());
-  const auto at = [&](double share) {
-    return latencies[static_cast<std::size_t>(share * static_cast<double>(latencies.size() - 1))];
-  };
-  std::printf("requests=%ld answered=%zu median=%.3f ms p99=%.3f ms max=%.3f ms\n", count,
-              latencies.size(), at(0.5), at(0.99), latencies.back());
+  if (!bench::PrintLatencySummary(count, latencies)) return 1;
   return unanswered == 0 ? 0 : 1;
 }
