@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libsdl2-dev libpng-dev libcairo2-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
+  libx11-dev libxfixes-dev libxss-dev libxrandr-dev libwayland-dev
+  xserver-xorg-core xserver-xorg-video-dummy weston xscreensaver man-db
 )
 
 missing=()

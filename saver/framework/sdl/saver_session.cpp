@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "saver/framework/display_layout.h"
 #include "saver/framework/sdl/x11_root_window.h"
 
 namespace verdant {
@@ -46,19 +45,9 @@ unsigned ButtonMessage(Uint8 button) {
   }
 }
 
-std::vector<DisplayRect> Displays() {
-  std::vector<DisplayRect> displays;
-  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
-    SDL_Rect r;
-    if (SDL_GetDisplayBounds(i, &r) == 0) displays.push_back({r.x, r.y, r.w, r.h});
-  }
-  return displays;
-}
-
 }  // namespace
 
 bool SaverSession::Open(const NativeOptions& options) {
-  SDL_GetGlobalMouseState(&cursor_.x, &cursor_.y);
   if (options.foreign) {
     std::uint64_t id = options.foreign->id ? options.foreign->id : X11RootWindow();
     if (!id) {
@@ -73,11 +62,13 @@ bool SaverSession::Open(const NativeOptions& options) {
                                 options.window->width, options.window->height, SDL_WINDOW_SHOWN));
   }
   // As on Windows, topmost and covering the screen, and here every display of it.
-  std::vector<DisplayRect> displays = Displays();
-  if (displays.empty()) return false;
-  for (const DisplayRect& d : displays) {
+  const int displays = SDL_GetNumVideoDisplays();
+  if (displays < 1) return false;
+  for (int i = 0; i < displays; ++i) {
+    SDL_Rect d;
+    if (SDL_GetDisplayBounds(i, &d) != 0) return false;
     if (!Add(SDL_CreateWindow(
-            kTitle, d.x, d.y, d.width, d.height,
+            kTitle, d.x, d.y, d.w, d.h,
             SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALWAYS_ON_TOP))) {
       return false;
     }
@@ -198,16 +189,8 @@ void SaverSession::TranslateInput(const SDL_Event& event) {
   }
   SdlSaverWindow* window = Find(window_id);
   if (!window) return;
-  if (event.type != SDL_KEYDOWN) {
-    // X delivers the pointer's place with its events; asking the server afresh would see moves
-    // not yet handled.
-    CursorPoint origin = window->Origin();
-    int x = event.type == SDL_MOUSEMOTION ? event.motion.x : event.button.x;
-    int y = event.type == SDL_MOUSEMOTION ? event.motion.y : event.button.y;
-    cursor_ = {origin.x + x, origin.y + y};
-    // As on Windows, every pointer event asks the window for its pointer first.
-    window->Dispatch(kWmSetCursor, 0, 0);
-  }
+  // As on Windows, every pointer event asks the window for its pointer first.
+  if (event.type != SDL_KEYDOWN) window->Dispatch(kWmSetCursor, 0, 0);
   window->Dispatch(message, w_param, 0);
 }
 
@@ -225,12 +208,6 @@ void SaverSession::StartTimer(unsigned period_ms) {
   if (timer_period_ms_) return;
   timer_period_ms_ = period_ms;
   next_tick_ms_ = SDL_GetTicks64() + period_ms;
-}
-
-void SaverSession::MoveCursor(CursorPoint to) {
-  std::vector<DisplayRect> displays = Displays();
-  cursor_ = ClampToDisplays(cursor_, to, displays);
-  SDL_WarpMouseGlobal(cursor_.x, cursor_.y);
 }
 
 bool SaverSession::PeekMessageA(unsigned first, unsigned last) {

@@ -1,7 +1,7 @@
 #pragma once
 // A run of the native saver: its windows (one full-screen window per display, one sized
 // window, or a window another program gives it), and what they share as the windows of one
-// thread do on Windows: one message queue, one pointer and one timer tick for all.
+// thread do on Windows: one message queue, one timer tick and one pointer for all.
 #include <SDL.h>
 
 #include <deque>
@@ -12,6 +12,7 @@
 #include "saver/core/input_queue.h"
 #include "saver/framework/native_options.h"
 #include "saver/framework/sdl/sdl_saver_window.h"
+#include "saver/framework/sdl/x11_pointer.h"
 
 namespace verdant {
 
@@ -32,8 +33,7 @@ class SaverSession final : public InputQueue {
   void Post(SdlSaverWindow* window, unsigned message, MessageWParam w_param, MessageLParam l_param);
   void PostQuit(int exit_code);
   void StartTimer(unsigned period_ms);
-  CursorPoint Cursor() const { return cursor_; }
-  void MoveCursor(CursorPoint to);
+  X11Pointer& Pointer() { return pointer_; }
 
   // InputQueue: looks into SDL's queue without taking anything from it.
   bool PeekMessageA(unsigned first, unsigned last) override;
@@ -60,7 +60,7 @@ class SaverSession final : public InputQueue {
   std::optional<int> quit_code_;
   std::optional<unsigned> timer_period_ms_;
   Uint64 next_tick_ms_ = 0;
-  CursorPoint cursor_;
+  X11Pointer pointer_;
 };
 
 }  // namespace verdant

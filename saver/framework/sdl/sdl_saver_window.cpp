@@ -39,12 +39,6 @@ void SdlSaverWindow::Release() {
   window_ = nullptr;
 }
 
-CursorPoint SdlSaverWindow::Origin() const {
-  CursorPoint origin;
-  if (window_) SDL_GetWindowPosition(window_, &origin.x, &origin.y);
-  return origin;
-}
-
 MessageResult SdlSaverWindow::Dispatch(unsigned message, MessageWParam w_param,
                                        MessageLParam l_param) {
   if (destroyed_) return 0;
@@ -88,11 +82,11 @@ void SdlSaverWindow::PostQuitMessage(int exit_code) {
 }
 
 CursorPoint SdlSaverWindow::GetCursorPos() {
-  return session_.Cursor();
+  return session_.Pointer().Get();
 }
 
 void SdlSaverWindow::SetCursorPos(int x, int y) {
-  session_.MoveCursor({x, y});
+  session_.Pointer().Set({x, y});
 }
 
 MessageResult SdlSaverWindow::DefWindowProcA(unsigned message, MessageWParam, MessageLParam) {

@@ -27,8 +27,6 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow {
   bool Destroyed() const { return destroyed_; }
   bool HoldsTimer() const { return timer_set_ && !destroyed_; }
   Uint32 Id() const { return id_; }
-  // The window's top-left corner on the desktop.
-  CursorPoint Origin() const;
 
   // The saver's window procedure; nothing once the window is gone.
   MessageResult Dispatch(unsigned message, MessageWParam w_param, MessageLParam l_param);
