@@ -5,7 +5,10 @@
 
 #include "saver/core/random_source.h"
 #include "saver/palettes/palette_builder.h"
+#include "saver/plants/bush.h"
 #include "saver/plants/draw_plant.h"
+#include "saver/plants/fern.h"
+#include "saver/plants/trees.h"
 
 namespace verdant {
 namespace {
@@ -46,11 +49,11 @@ void DrawOne(DrawingSurface& surface, std::uint32_t seed) {
 // What the saver does for one screen with its default settings.
 void DrawScreen(DrawingSurface& surface, std::uint32_t seed) {
   SeedRandom(seed);
-  const GdiHandle palette = BuildPalette(surface, 0);
+  const GdiHandle palette = BuildPalette(surface, kRainbow, kBlackTone).Palette;
   const GdiHandle previous = surface.SelectPalette(palette);
   surface.RealizePalette();
   for (int plant = 0; plant < 32; ++plant) {
-    DrawPlant(surface, kBenchWidth, kBenchHeight, 7, 4);
+    DrawPlant(surface, kBenchWidth, kBenchHeight, kRainbow, kRandomPlant);
   }
   surface.SelectPalette(previous);
   surface.DeleteObject(palette);

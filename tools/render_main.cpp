@@ -10,8 +10,6 @@
 
 #include "fileio/file_replacement.h"
 #include "saver/animation/saver_cycle.h"
-#include "saver/core/saver_settings.h"
-#include "saver/plants/draw_plant.h"
 #include "saver/surface/software_surface.h"
 #include "saver/surface/trace_surface.h"
 #include "tools/headless_window.h"
@@ -34,27 +32,19 @@ int Fail(consoleio::ConsoleWriter& err, const std::string& message) {
   return kBadOptions;
 }
 
-// The options stand as the profile file for one run, even one that ends in an exception.
-class ProfileScope {
- public:
-  explicit ProfileScope(ProfileStore& store) { SetProfileStore(&store); }
-  ~ProfileScope() { SetProfileStore(nullptr); }
-};
-
-// Window creation, then the ticks, then destruction, as the saver window lives them.
+// Window creation, then the ticks, then destruction, as the saver window lives them; the
+// options stand as its profile file.
 void RunSaver(const RenderOptions& options, DrawingSurface& surface, TraceSurface* trace) {
-  Settings() = SaverSettings{};
   OptionsProfile profile(options.settings);
-  const ProfileScope scope(profile);
-  SetInputQueue(nullptr);
+  SaverCycle cycle(profile);
   HeadlessWindow window(surface, options.width, options.height, options.seed);
   if (trace) trace->RecordCreate(options.width, options.height, options.seed);
-  SaverOnCreate(window);
+  cycle.OnCreate(window);
   for (std::int64_t tick = 1; tick <= options.ticks; ++tick) {
     if (trace) trace->RecordTick(tick);
-    SaverOnTimer(window);
+    cycle.OnTimer(window);
   }
-  SaverOnDestroy(window);
+  cycle.OnDestroy(window);
 }
 
 // The same file under two spellings (relative, through a link) is still one file.

@@ -1,29 +1,48 @@
 #pragma once
-// The saver's settings persistence, display check and tick cycle. The window procedure of the
-// front end calls SaverOnCreate, SaverOnTimer and SaverOnDestroy for WM_CREATE, WM_TIMER and
-// WM_DESTROY, then passes every message on to the default saver procedure.
-#include <string>
-
+// The animation of one saver window, from its creation to its destruction: its settings, its
+// palette, the screen size and the counters of the current screen. The window procedure calls
+// OnCreate, OnTimer and OnDestroy for WM_CREATE, WM_TIMER and WM_DESTROY, then passes every
+// message on to the default saver procedure. Several windows may each own a cycle; all of them
+// draw from the process's one random source, and a plant is drawn whole within one tick.
 #include "saver/animation/profile_store.h"
 #include "saver/animation/saver_window_host.h"
+#include "saver/core/saver_settings.h"
+#include "saver/palettes/palette_builder.h"
 
 namespace verdant {
 
-inline constexpr char kSaverAppName[] = "ScreenSaver.Verdant Drift";  // string 1007
-inline constexpr char kProfileFileName[] = "control.ini";             // string 1001
+class SaverCycle {
+ public:
+  // The settings are read from profile at creation; it must outlive the cycle.
+  explicit SaverCycle(ProfileStore& profile) : profile_(profile) {}
+  SaverCycle(const SaverCycle&) = delete;
+  SaverCycle& operator=(const SaverCycle&) = delete;
 
-// The store ReadSettings and WriteSettings use; set once by the program's entry.
-void SetProfileStore(ProfileStore* store);
+  // Checks the display and reads the settings (on failure nothing more), seeds the random
+  // source from window.Time(), takes the screen size, builds the first palette and starts
+  // timer 1 at 1000 ms. Nothing is painted: the first screen is the window's black.
+  void OnCreate(SaverWindowHost& window);
+  // One tick: a tick of pause, one plant, or a new palette and screen of background bands.
+  // Skipped when the window gives no context.
+  void OnTimer(SaverWindowHost& window);
+  // Deletes the palette and kills the timer.
+  void OnDestroy(SaverWindowHost& window);
 
-void ReadSettings();
-void WriteSettings();
+  // The settings read at creation, ColorChoice as "Cycle" has stepped it since.
+  const SaverSettings& Settings() const { return settings_; }
 
-// 1 when the display has at least 8 bits per pixel (the settings are then read), else shows
-// the notice, sends WM_DESTROY to the window and returns 0.
-int CheckDisplayAndLoad(SaverWindowHost& window);
+ private:
+  void DrawOnePlant(DrawingSurface& context);
+  void PaintBand(DrawingSurface& context, int index, int top, int bottom) const;
+  void NewScreen(DrawingSurface& context);
 
-void SaverOnCreate(SaverWindowHost& window);
-void SaverOnTimer(SaverWindowHost& window);
-void SaverOnDestroy(SaverWindowHost& window);
+  ProfileStore& profile_;
+  SaverSettings settings_;
+  int screen_width_ = 0;
+  int screen_height_ = 0;
+  BuiltPalette palette_;  // absent (0) when creation failed; then never asked for again
+  int plants_drawn_ = 0;
+  int pause_ticks_ = 0;
+};
 
 }  // namespace verdant

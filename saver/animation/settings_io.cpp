@@ -1,57 +1,43 @@
-#include <cstdio>
+#include "saver/animation/settings_io.h"
 
-#include "saver/animation/saver_cycle.h"
-#include "saver/core/saver_settings.h"
+#include <cstdio>
 
 namespace verdant {
 namespace {
 
-ProfileStore* profile_store = nullptr;
-
-constexpr int kCycleChoice = 8;  // "Cycle" as the file holds it
-
-void ReadKey(const char* key, std::int32_t& value) {
-  value = profile_store->GetPrivateProfileIntA(kSaverAppName, key, value, kProfileFileName);
+void ReadKey(ProfileStore& profile, const char* key, std::int32_t& value) {
+  value = profile.GetPrivateProfileIntA(kSaverAppName, key, value, kProfileFileName);
 }
 
-void WriteKey(const char* key, std::int32_t value) {
+void WriteKey(ProfileStore& profile, const char* key, std::int32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-  profile_store->WritePrivateProfileStringA(kSaverAppName, key, text, kProfileFileName);
+  profile.WritePrivateProfileStringA(kSaverAppName, key, text, kProfileFileName);
 }
 
 }  // namespace
 
-void SetProfileStore(ProfileStore* store) {
-  profile_store = store;
-}
-
-// Without a store the settings stand, as with a missing profile file.
-void ReadSettings() {
-  if (!profile_store) return;
-  SaverSettings& settings = Settings();
-  ReadKey("PlantType", settings.PlantType);
-  ReadKey("ColorChoice", settings.ColorChoice);
-  if (settings.ColorChoice == kCycleChoice) {
-    settings.ColorChoice = 0;
+void ReadSettings(ProfileStore& profile, SaverSettings& settings) {
+  ReadKey(profile, "PlantType", settings.PlantType);
+  ReadKey(profile, "ColorChoice", settings.ColorChoice);
+  if (settings.ColorChoice == kCycle) {
+    settings.ColorChoice = kGrays;
     settings.CycleColors = true;
   }
-  ReadKey("BkgndTone", settings.BkgndTone);
-  ReadKey("Delay", settings.Delay);
-  ReadKey("Number", settings.Number);
+  ReadKey(profile, "BkgndTone", settings.BkgndTone);
+  ReadKey(profile, "Delay", settings.Delay);
+  ReadKey(profile, "Number", settings.Number);
 }
 
-void WriteSettings() {
-  if (!profile_store) return;
-  const SaverSettings& settings = Settings();
-  WriteKey("PlantType", settings.PlantType);
-  WriteKey("ColorChoice", settings.CycleColors ? kCycleChoice : settings.ColorChoice);
-  WriteKey("BkgndTone", settings.BkgndTone);
-  WriteKey("Delay", settings.Delay);
-  WriteKey("Number", settings.Number);
+void WriteSettings(ProfileStore& profile, const SaverSettings& settings) {
+  WriteKey(profile, "PlantType", settings.PlantType);
+  WriteKey(profile, "ColorChoice", settings.CycleColors ? kCycle : settings.ColorChoice);
+  WriteKey(profile, "BkgndTone", settings.BkgndTone);
+  WriteKey(profile, "Delay", settings.Delay);
+  WriteKey(profile, "Number", settings.Number);
 }
 
-int CheckDisplayAndLoad(SaverWindowHost& window) {
+int CheckDisplayAndLoad(SaverWindowHost& window, ProfileStore& profile, SaverSettings& settings) {
   DrawingSurface* context = window.GetDC();
   // A context that cannot be had reports no colours, as GetDeviceCaps on a null context does.
   const int bits_per_pixel = context ? context->BitsPerPixel() : 0;
@@ -61,7 +47,7 @@ int CheckDisplayAndLoad(SaverWindowHost& window) {
     window.SendDestroy();
     return 0;
   }
-  ReadSettings();
+  ReadSettings(profile, settings);
   return 1;
 }
 

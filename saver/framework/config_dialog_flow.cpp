@@ -1,18 +1,19 @@
 #include "saver/framework/config_dialog_flow.h"
 
-#include "saver/animation/saver_cycle.h"
+#include "saver/animation/settings_io.h"
 
 namespace verdant {
 
-bool OpenConfigDialog(SaverWindowHost& dialog, DialogControls& controls) {
-  if (!CheckDisplayAndLoad(dialog)) return false;
-  FillConfigControls(controls, Settings());
+bool OpenConfigDialog(SaverWindowHost& dialog, DialogControls& controls, ProfileStore& profile,
+                      SaverSettings& settings) {
+  if (!CheckDisplayAndLoad(dialog, profile, settings)) return false;
+  FillConfigControls(controls, settings);
   return true;
 }
 
-void ConfirmConfigDialog(DialogControls& controls) {
-  ReadConfigControls(controls, Settings());
-  WriteSettings();
+void ConfirmConfigDialog(DialogControls& controls, ProfileStore& profile, SaverSettings& settings) {
+  ReadConfigControls(controls, settings);
+  WriteSettings(profile, settings);
 }
 
 }  // namespace verdant

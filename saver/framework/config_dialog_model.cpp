@@ -6,12 +6,12 @@
 namespace verdant {
 namespace {
 
-constexpr std::array<const char*, 5> kPlantNames = {"Garden Ferns", "Flowering Bushes",
-                                                    "Forest Trees", "Small Trees", "Random"};
-constexpr std::array<const char*, 10> kColorNames = {"Grays",   "Blues", "Cyans",    "Greens",
-                                                     "Yellows", "Reds",  "Magentas", "Rainbow",
-                                                     "Cycle",   "Pastel"};
-constexpr std::array<const char*, 11> kToneNames = {
+constexpr std::array<const char*, kPlantTypes> kPlantNames = {
+    "Garden Ferns", "Flowering Bushes", "Forest Trees", "Small Trees", "Random"};
+constexpr std::array<const char*, kColorSchemes> kColorNames = {
+    "Grays", "Blues",    "Cyans",   "Greens", "Yellows",
+    "Reds",  "Magentas", "Rainbow", "Cycle",  "Pastel"};
+constexpr std::array<const char*, kBackgroundTones> kToneNames = {
     "Black",   "Red",        "Yellow",    "Green",    "Cyan",      "Blue",
     "Magenta", "Blue/Green", "Green/Red", "Red/Blue", "All Colors"};
 
@@ -45,7 +45,7 @@ void FillConfigControls(DialogControls& controls, SaverSettings& settings) {
   FillList(controls, kPlantList, kPlantNames);
   Select(controls, kPlantList, settings.PlantType);
   FillList(controls, kColorList, kColorNames);
-  if (settings.CycleColors) settings.ColorChoice = kCycleChoice;
+  if (settings.CycleColors) settings.ColorChoice = kCycle;
   Select(controls, kColorList, settings.ColorChoice);
   if (settings.PlantType == kFloweringBushes) controls.EnableWindow(kColorList, false);
   FillList(controls, kToneList, kToneNames);
@@ -60,7 +60,7 @@ void ReadConfigControls(DialogControls& controls, SaverSettings& settings) {
   settings.PlantType = plant == kCbErr ? SaverSettings{}.PlantType : static_cast<int>(plant);
 
   MessageResult color = Selection(controls, kColorList);
-  settings.CycleColors = color == kCycleChoice;
+  settings.CycleColors = color == kCycle;
   if (color == kCbErr) {
     settings.ColorChoice = SaverSettings{}.ColorChoice;
   } else {

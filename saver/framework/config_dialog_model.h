@@ -25,9 +25,6 @@ inline constexpr int kHelpButton = 2002;
 inline constexpr int kPasswordCheck = 2003;
 inline constexpr int kSetPasswordButton = 2004;
 
-inline constexpr int kFloweringBushes = 1;
-inline constexpr int kCycleChoice = 8;  // "Cycle" in the colour list
-
 // The dialog's controls, addressed by identifier.
 struct DialogControls {
   virtual ~DialogControls() = default;

@@ -1,20 +1,18 @@
 #include "saver/framework/saver_window_proc.h"
 
-#include "saver/animation/saver_cycle.h"
-
 namespace verdant {
 
-MessageResult SaverWindowProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
-                              MessageWParam w_param, MessageLParam l_param) {
+MessageResult SaverWindowProc(SaverCycle& cycle, SaverWindowHost& host, SaverBaseWindow& window,
+                              unsigned message, MessageWParam w_param, MessageLParam l_param) {
   switch (message) {
     case kWmCreate:
-      SaverOnCreate(host);
+      cycle.OnCreate(host);
       break;
     case kWmTimer:  // the only timer is the animation's
-      SaverOnTimer(host);
+      cycle.OnTimer(host);
       break;
     case kWmDestroy:
-      SaverOnDestroy(host);
+      cycle.OnDestroy(host);
       break;
   }
   return SaverBaseProc(window, SaverMouseAnchor(), message, w_param, l_param);

@@ -1,12 +1,13 @@
 #pragma once
-// The saver window's procedure: the animation handles creation, ticks and destruction, then
-// every message goes on to the default saver procedure.
+// The saver window's procedure: the window's animation cycle handles creation, ticks and
+// destruction, then every message goes on to the default saver procedure.
+#include "saver/animation/saver_cycle.h"
 #include "saver/animation/saver_window_host.h"
 #include "saver/framework/saver_base.h"
 
 namespace verdant {
 
-MessageResult SaverWindowProc(SaverWindowHost& host, SaverBaseWindow& window, unsigned message,
-                              MessageWParam w_param, MessageLParam l_param);
+MessageResult SaverWindowProc(SaverCycle& cycle, SaverWindowHost& host, SaverBaseWindow& window,
+                              unsigned message, MessageWParam w_param, MessageLParam l_param);
 
 }  // namespace verdant

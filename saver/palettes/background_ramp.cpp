@@ -1,7 +1,10 @@
+#include "saver/palettes/background_ramp.h"
+
 #include <algorithm>
 #include <array>
 
 #include "saver/core/random_source.h"
+#include "saver/core/saver_constants.h"
 #include "saver/palettes/palette_block.h"
 
 namespace verdant {
@@ -13,7 +16,7 @@ constexpr int kGreenStep = 1;
 constexpr int kBlueStep = 2;
 
 // Which of the three random steps ramps red, green and blue, for tones 1 to 10.
-constexpr std::array<std::array<int, 3>, 11> kToneSteps{{
+constexpr std::array<std::array<int, 3>, kBackgroundTones> kToneSteps{{
     {kNone, kNone, kNone},              // 0 Black
     {kRedStep, kNone, kNone},           // 1 Red
     {kRedStep, kRedStep, kNone},        // 2 Yellow
@@ -40,7 +43,7 @@ void FillBackgroundRamp(DrawingSurface& surface, GdiHandle palette, int count, i
   // The steps are drawn whatever the tone, so the random sequence never depends on it.
   std::array<int, 3> steps{};
   for (int& step : steps) step = Random() % 5;
-  const auto& ramp = kToneSteps[tone >= 1 && tone <= 10 ? tone : 0];
+  const auto& ramp = kToneSteps[tone > kBlackTone && tone <= kAllColorsTone ? tone : kBlackTone];
   // Stay inside the palette whatever range a caller asks for.
   first = std::clamp(first, 0, kPaletteSize);
   count = std::clamp(count, 0, kPaletteSize - first);

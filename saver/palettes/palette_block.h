@@ -4,7 +4,7 @@
 #include <array>
 
 #include "saver/core/drawing_surface.h"
-#include "saver/palettes/palette_builder.h"
+#include "saver/core/saver_constants.h"
 
 namespace verdant {
 

@@ -1,25 +1,21 @@
 #pragma once
-// The saver's 256-entry logical palettes: three layouts for the colour schemes and a ramp of
-// the background tone above the plant colours.
+// The saver's 256-entry logical palette for a colour scheme, with a ramp of the background
+// tone above the plant colours.
 #include "saver/core/drawing_surface.h"
+#include "saver/core/saver_constants.h"
 
 namespace verdant {
 
-inline constexpr int kPaletteSize = 256;
-inline constexpr int kPaletteTailReserve = 20;
+// A palette and the background range it ramps, which the new screen's bands are painted from.
+struct BuiltPalette {
+  GdiHandle Palette = 0;  // owned by the caller; 0 when creation failed
+  int BackgroundFirst = kBackgroundFirst;
+  int BackgroundCount = kBackgroundLast + 1 - kBackgroundFirst;
+};
 
-// Creates the palette for the current ColorChoice (read from Settings()), fills the
-// background range with the ramp of tone and sets BackgroundFirst/BackgroundCount.
-// The caller owns the returned handle (0 when creation failed).
-GdiHandle BuildPalette(DrawingSurface& surface, int tone);
-
-// The background range of the last BuildPalette: 209 and 27, or 201 and 35 under "Rainbow".
-int BackgroundFirst();
-int BackgroundCount();
-
-GdiHandle MakeStandardPalette(DrawingSurface& surface);
-GdiHandle MakeRainbowPalette(DrawingSurface& surface);
-GdiHandle MakePastelPalette(DrawingSurface& surface);
-void FillBackgroundRamp(DrawingSurface& surface, GdiHandle palette, int count, int first, int tone);
+// Creates the palette of color_scheme and fills its background range with the ramp of tone:
+// 201 to 235 under "Rainbow", 209 to 235 otherwise. Takes three random draws, even when
+// creation fails.
+BuiltPalette BuildPalette(DrawingSurface& surface, int color_scheme, int tone);
 
 }  // namespace verdant

@@ -1,3 +1,5 @@
+#include "saver/palettes/palette_layouts.h"
+
 #include <array>
 
 #include "saver/palettes/palette_block.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "saver/core/random_source.h"
-#include "saver/plants/draw_plant.h"
+#include "saver/plants/input_pending.h"
 #include "saver/plants/plant_math.h"
 #include "saver/plants/plant_primitives.h"
 

@@ -27,6 +27,10 @@ BushParams& CurrentBushParams();
 // The current level: 0 between bushes.
 int BushDepth();
 
+// A bush of random parameters standing in the lower half of the screen, in its own five pens
+// (base_color is not used); returns early when input is pending after a branch.
+void DrawBush(DrawingSurface& surface, int width, int height, int base_color);
+
 void MakeBushPens(DrawingSurface& surface);
 void DeleteBushPens(DrawingSurface& surface);
 

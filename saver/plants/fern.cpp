@@ -2,7 +2,6 @@
 #include "saver/plants/fern.h"
 
 #include "saver/core/random_source.h"
-#include "saver/plants/draw_plant.h"
 #include "saver/plants/plant_math.h"
 #include "saver/plants/plant_primitives.h"
 

@@ -3,6 +3,8 @@
 // draw stays below its threshold.
 #include <array>
 
+#include "saver/core/drawing_surface.h"
+
 namespace verdant {
 
 struct FernMap {
@@ -19,5 +21,8 @@ inline constexpr std::array<FernMap, 4> FernMaps{{
 }};
 
 inline constexpr int kFernPoints = 10000;
+
+// One fern of kFernPoints pixels in palette entry base_color, at a random place, size and turn.
+void DrawFern(DrawingSurface& surface, int width, int height, int base_color);
 
 }  // namespace verdant

@@ -1,7 +1,7 @@
-// "Forest Trees": a trunk and two forking stems from its top. "Small Trees": a leader tree
-// from where the trunk's top would be and two forking stems from the ground.
+#include "saver/plants/trees.h"
+
 #include "saver/core/random_source.h"
-#include "saver/plants/draw_plant.h"
+#include "saver/plants/input_pending.h"
 #include "saver/plants/plant_math.h"
 #include "saver/plants/plant_primitives.h"
 #include "saver/plants/tree_branches.h"

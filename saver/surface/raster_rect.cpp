@@ -1,6 +1,6 @@
-#include <algorithm>
+#include "saver/surface/raster_rect.h"
 
-#include "saver/surface/raster.h"
+#include <algorithm>
 
 namespace verdant {
 

@@ -1,10 +1,10 @@
 // One-pixel lines by the midpoint rule: after i steps along the major axis the minor axis has
 // moved i * minor / major pixels, rounded half up. Clipping picks the range of steps that stays
 // in the frame, so a clipped line paints exactly the pixels of the whole one.
+#include "saver/surface/raster_thin_line.h"
+
 #include <algorithm>
 #include <cstdlib>
-
-#include "saver/surface/raster.h"
 
 namespace verdant {
 namespace {

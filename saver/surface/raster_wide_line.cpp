@@ -1,11 +1,11 @@
 // Round-capped wide lines, one horizontal span per row: the shape (all points within the
 // radius of the segment) is convex, so each row meets it in one interval, the union of what
 // the two end discs and the body between them give.
+#include "saver/surface/raster_wide_line.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-#include "saver/surface/raster.h"
 
 namespace verdant {
 namespace {

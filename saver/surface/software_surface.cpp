@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "saver/surface/raster_rect.h"
+#include "saver/surface/raster_wide_line.h"
+
 namespace verdant {
 namespace {
 

@@ -9,7 +9,8 @@
 
 #include "saver/core/drawing_surface.h"
 #include "saver/surface/gdi_object_table.h"
-#include "saver/surface/raster.h"
+#include "saver/surface/raster_frame.h"
+#include "saver/surface/raster_thin_line.h"
 
 namespace verdant {
 

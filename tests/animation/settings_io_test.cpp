@@ -1,8 +1,8 @@
+#include "saver/animation/settings_io.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "saver/animation/saver_cycle.h"
-#include "saver/core/saver_settings.h"
 #include "tests/animation/fake_window_host.h"
 
 namespace verdant {
@@ -14,25 +14,20 @@ using testing::FakeWindowHost;
 
 class SettingsIoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Settings() = SaverSettings{};
-    SetProfileStore(&store);
-  }
-  void TearDown() override { SetProfileStore(nullptr); }
-
   FakeProfileStore store;
+  SaverSettings settings;
 };
 
 TEST_F(SettingsIoTest, ReadsTheFiveKeysInOrderWithTheCurrentValuesAsDefaults) {
   store.values = {
       {"PlantType", 1}, {"ColorChoice", 9}, {"BkgndTone", 10}, {"Delay", -2}, {"Number", 0}};
-  ReadSettings();
+  ReadSettings(store, settings);
   EXPECT_THAT(store.reads, ElementsAre("ScreenSaver.Verdant Drift/PlantType/4/control.ini",
                                        "ScreenSaver.Verdant Drift/ColorChoice/7/control.ini",
                                        "ScreenSaver.Verdant Drift/BkgndTone/0/control.ini",
                                        "ScreenSaver.Verdant Drift/Delay/5/control.ini",
                                        "ScreenSaver.Verdant Drift/Number/32/control.ini"));
-  const SaverSettings& s = Settings();
+  const SaverSettings& s = settings;
   // Out-of-range values are kept as they are.
   EXPECT_EQ(s.PlantType, 1);
   EXPECT_EQ(s.ColorChoice, 9);
@@ -43,24 +38,24 @@ TEST_F(SettingsIoTest, ReadsTheFiveKeysInOrderWithTheCurrentValuesAsDefaults) {
 }
 
 TEST_F(SettingsIoTest, MissingKeysLeaveTheirSettingsUnchanged) {
-  Settings().BkgndTone = 3;
-  Settings().Number = 12;
+  settings.BkgndTone = 3;
+  settings.Number = 12;
   store.values = {{"Delay", 9}};
-  ReadSettings();
-  EXPECT_EQ(Settings().BkgndTone, 3);
-  EXPECT_EQ(Settings().Number, 12);
-  EXPECT_EQ(Settings().Delay, 9);
-  EXPECT_EQ(Settings().ColorChoice, 7);
+  ReadSettings(store, settings);
+  EXPECT_EQ(settings.BkgndTone, 3);
+  EXPECT_EQ(settings.Number, 12);
+  EXPECT_EQ(settings.Delay, 9);
+  EXPECT_EQ(settings.ColorChoice, 7);
 }
 
 TEST_F(SettingsIoTest, StoredCycleBecomesGraysWithCyclingAndIsWrittenBackAsEight) {
   store.values = {{"ColorChoice", 8}};
-  ReadSettings();
-  EXPECT_EQ(Settings().ColorChoice, 0);
-  EXPECT_TRUE(Settings().CycleColors);
+  ReadSettings(store, settings);
+  EXPECT_EQ(settings.ColorChoice, 0);
+  EXPECT_TRUE(settings.CycleColors);
   // Whatever scheme the cycle has reached, the file keeps "Cycle".
-  Settings().ColorChoice = 5;
-  WriteSettings();
+  settings.ColorChoice = 5;
+  WriteSettings(store, settings);
   EXPECT_THAT(store.writes, ElementsAre("ScreenSaver.Verdant Drift/PlantType=4/control.ini",
                                         "ScreenSaver.Verdant Drift/ColorChoice=8/control.ini",
                                         "ScreenSaver.Verdant Drift/BkgndTone=0/control.ini",
@@ -69,18 +64,18 @@ TEST_F(SettingsIoTest, StoredCycleBecomesGraysWithCyclingAndIsWrittenBackAsEight
 }
 
 TEST_F(SettingsIoTest, CyclingStaysOnWhenALaterReadFindsAnotherScheme) {
-  Settings().CycleColors = true;
+  settings.CycleColors = true;
   store.values = {{"ColorChoice", 3}};
-  ReadSettings();
-  EXPECT_EQ(Settings().ColorChoice, 3);
-  EXPECT_TRUE(Settings().CycleColors);
+  ReadSettings(store, settings);
+  EXPECT_EQ(settings.ColorChoice, 3);
+  EXPECT_TRUE(settings.CycleColors);
 }
 
 TEST_F(SettingsIoTest, WritesSignedDecimalText) {
-  Settings().PlantType = -7;
-  Settings().ColorChoice = 9;
-  Settings().Number = 2147483647;
-  WriteSettings();
+  settings.PlantType = -7;
+  settings.ColorChoice = 9;
+  settings.Number = 2147483647;
+  WriteSettings(store, settings);
   EXPECT_EQ(store.writes[0], "ScreenSaver.Verdant Drift/PlantType=-7/control.ini");
   EXPECT_EQ(store.writes[1], "ScreenSaver.Verdant Drift/ColorChoice=9/control.ini");
   EXPECT_EQ(store.writes[4], "ScreenSaver.Verdant Drift/Number=2147483647/control.ini");
@@ -90,28 +85,28 @@ TEST_F(SettingsIoTest, EightBitDisplayPassesAndReadsTheSettings) {
   FakeWindowHost window;
   window.surface.bits_per_pixel = 8;
   store.values = {{"Number", 3}};
-  EXPECT_EQ(CheckDisplayAndLoad(window), 1);
+  EXPECT_EQ(CheckDisplayAndLoad(window, store, settings), 1);
   EXPECT_THAT(window.events, ElementsAre("GetDC", "ReleaseDC"));
-  EXPECT_EQ(Settings().Number, 3);
+  EXPECT_EQ(settings.Number, 3);
 }
 
 TEST_F(SettingsIoTest, FourBitDisplayShowsTheNoticeAndDestroysWithoutReading) {
   FakeWindowHost window;
   window.surface.bits_per_pixel = 4;
   store.values = {{"Number", 3}};
-  EXPECT_EQ(CheckDisplayAndLoad(window), 0);
+  EXPECT_EQ(CheckDisplayAndLoad(window, store, settings), 0);
   EXPECT_THAT(window.events,
               ElementsAre("GetDC", "ReleaseDC",
                           "MessageBoxA This program requires more than 256 colors! | Verdant Drift",
                           "SendDestroy"));
   EXPECT_TRUE(store.reads.empty());
-  EXPECT_EQ(Settings().Number, 32);
+  EXPECT_EQ(settings.Number, 32);
 }
 
 TEST_F(SettingsIoTest, NoContextCountsAsTooFewColours) {
   FakeWindowHost window;
   window.context_available = false;
-  EXPECT_EQ(CheckDisplayAndLoad(window), 0);
+  EXPECT_EQ(CheckDisplayAndLoad(window, store, settings), 0);
   EXPECT_THAT(window.events,
               ElementsAre("GetDC", ::testing::StartsWith("MessageBoxA"), "SendDestroy"));
 }

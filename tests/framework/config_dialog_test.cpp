@@ -9,8 +9,6 @@
 #include <utility>
 
 #include "saver/animation/profile_store.h"
-#include "saver/animation/saver_cycle.h"
-#include "saver/core/saver_settings.h"
 #include "saver/framework/config_dialog_model.h"
 
 namespace verdant {
@@ -32,18 +30,13 @@ class MemoryProfile : public ProfileStore {
 
 class ConfigDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Settings() = SaverSettings{};
-    SetProfileStore(&profile);
-  }
   void TearDown() override {
     if (::IsWindow(dialog)) ::DestroyWindow(dialog);
-    SetProfileStore(nullptr);
   }
 
   HWND Open() {
     dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kConfigDialogId),
-                                  nullptr, ConfigDialogProc, 0);
+                                  nullptr, ConfigDialogProc, reinterpret_cast<LPARAM>(&profile));
     return dialog;
   }
 

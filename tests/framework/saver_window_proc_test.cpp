@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "saver/animation/saver_cycle.h"
 #include "saver/framework/config_dialog_flow.h"
 #include "tests/framework/fake_dialog.h"
 #include "tests/saver_fakes/recording_surface.h"
@@ -66,8 +65,12 @@ class FakeSaverWindow : public SaverWindowHost, public SaverBaseWindow {
     return 0;
   }
 
-  MessageResult Send(unsigned message) { return SaverWindowProc(*this, *this, message, 0, 0); }
+  MessageResult Send(unsigned message) {
+    return SaverWindowProc(cycle, *this, *this, message, 0, 0);
+  }
 
+  MemoryProfile profile;
+  SaverCycle cycle{profile};
   testing::RecordingSurface surface;
   std::vector<std::string> events;
   int released = 0;
@@ -75,13 +78,9 @@ class FakeSaverWindow : public SaverWindowHost, public SaverBaseWindow {
 
 class SaverWindowProcTest : public ::testing::Test {
  protected:
-  SaverWindowProcTest() {
-    SetProfileStore(&profile);
-    Settings() = SaverSettings{};
-  }
-  ~SaverWindowProcTest() override { SetProfileStore(nullptr); }
-  MemoryProfile profile;
   FakeSaverWindow window;
+  MemoryProfile& profile = window.profile;
+  SaverSettings dialog_settings;
 };
 
 const std::string kNotice =
@@ -100,7 +99,7 @@ TEST_F(SaverWindowProcTest, EveryMessageReachesTheDefaultProcedureAfterTheCycle)
   profile.values["Number"] = 3;
   window.Send(kWmCreate);
   EXPECT_EQ(window.events, (std::vector<std::string>{"SetTimer 1 1000", "DefWindowProcA 1"}));
-  EXPECT_EQ(Settings().Number, 3);
+  EXPECT_EQ(window.cycle.Settings().Number, 3);
 
   window.events.clear();
   window.Send(kWmTimer);
@@ -117,23 +116,23 @@ TEST_F(SaverWindowProcTest, EveryMessageReachesTheDefaultProcedureAfterTheCycle)
 
 TEST_F(SaverWindowProcTest, TheDialogOnAFourBitDisplayFillsNothingAndReadsNothing) {
   window.surface.bits_per_pixel = 4;
-  Settings().PlantType = 2;
+  dialog_settings.PlantType = 2;
   testing::FakeDialog dialog;
-  EXPECT_FALSE(OpenConfigDialog(window, dialog));
+  EXPECT_FALSE(OpenConfigDialog(window, dialog, profile, dialog_settings));
   EXPECT_TRUE(dialog.lists.empty());
   EXPECT_EQ(window.events.front(), kNotice);
   EXPECT_EQ(profile.reads, 0);
-  EXPECT_EQ(Settings().PlantType, 2);
+  EXPECT_EQ(dialog_settings.PlantType, 2);
 }
 
 TEST_F(SaverWindowProcTest, TheDialogOpensOnTheStoredCycleAndOkStoresItAgain) {
   window.surface.bits_per_pixel = 32;
   profile.values = {{"PlantType", 1}, {"ColorChoice", 8}, {"BkgndTone", 9}, {"Delay", 2}};
   testing::FakeDialog dialog;
-  ASSERT_TRUE(OpenConfigDialog(window, dialog));
+  ASSERT_TRUE(OpenConfigDialog(window, dialog, profile, dialog_settings));
   EXPECT_EQ(dialog.Shown(kColorList), "Cycle");
   EXPECT_TRUE(dialog.disabled[kColorList]);
-  ConfirmConfigDialog(dialog);
+  ConfirmConfigDialog(dialog, profile, dialog_settings);
   EXPECT_EQ(profile.written, (std::map<std::string, std::string>{{"PlantType", "1"},
                                                                  {"ColorChoice", "8"},
                                                                  {"BkgndTone", "9"},

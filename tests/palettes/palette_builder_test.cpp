@@ -5,7 +5,8 @@
 #include <array>
 
 #include "saver/core/random_source.h"
-#include "saver/core/saver_settings.h"
+#include "saver/palettes/background_ramp.h"
+#include "saver/palettes/palette_layouts.h"
 #include "tests/saver_fakes/recording_surface.h"
 
 namespace verdant {
@@ -31,18 +32,17 @@ std::uint32_t SeedForSteps(int red, int green, int blue) {
   }
 }
 
-// The palette as it stands after the builder and the ramp.
-std::vector<PaletteEntry> Build(RecordingSurface& surface, int scheme, int tone) {
-  Settings().ColorChoice = scheme;
-  GdiHandle palette = BuildPalette(surface, tone);
-  EXPECT_NE(palette, 0u);
-  return surface.Object(palette).entries;
-}
-
 class PaletteTest : public ::testing::Test {
  protected:
-  void TearDown() override { Settings() = SaverSettings{}; }
+  // The palette as it stands after the builder and the ramp; its range is kept in `built`.
+  std::vector<PaletteEntry> Build(RecordingSurface& target, int scheme, int tone) {
+    built = BuildPalette(target, scheme, tone);
+    EXPECT_NE(built.Palette, 0u);
+    return target.Object(built.Palette).entries;
+  }
+
   RecordingSurface surface;
+  BuiltPalette built;
 };
 
 TEST_F(PaletteTest, StandardLayoutFamilyEnds) {
@@ -78,8 +78,8 @@ TEST_F(PaletteTest, StandardLayoutFamilyEnds) {
 TEST_F(PaletteTest, RainbowLayoutAndAllColorsRamp) {
   SeedForSteps(2, 1, 3);
   auto p = Build(surface, 7, 10);
-  EXPECT_EQ(BackgroundFirst(), 201);
-  EXPECT_EQ(BackgroundCount(), 35);
+  EXPECT_EQ(built.BackgroundFirst, 201);
+  EXPECT_EQ(built.BackgroundCount, 35);
   EXPECT_EQ(p[1], Rgb(255, 255, 255));
   EXPECT_EQ(p[8], Rgb(143, 143, 143));
   EXPECT_EQ(p[25], Rgb(0, 127, 255));
@@ -98,8 +98,8 @@ TEST_F(PaletteTest, RainbowLayoutAndAllColorsRamp) {
 TEST_F(PaletteTest, PastelLayoutEnds) {
   SeedRandom(5);
   auto p = Build(surface, 9, 0);
-  EXPECT_EQ(BackgroundFirst(), 209);
-  EXPECT_EQ(BackgroundCount(), 27);
+  EXPECT_EQ(built.BackgroundFirst, 209);
+  EXPECT_EQ(built.BackgroundCount, 27);
   EXPECT_EQ(p[1], Rgb(135, 135, 135));
   EXPECT_EQ(p[33], Rgb(135, 15, 255));
   EXPECT_EQ(p[48], Rgb(255, 255, 255));
@@ -118,8 +118,8 @@ TEST_F(PaletteTest, EveryLayoutLeavesTheTailBlackAndWritesOnlyCreatePalette) {
     ASSERT_EQ(fresh.calls().size(), 2u);
     EXPECT_EQ(fresh.calls()[0].op, SurfaceOp::kCreatePalette);
     EXPECT_EQ(fresh.calls()[1].op, SurfaceOp::kSetPaletteEntries);
-    EXPECT_EQ(fresh.calls()[1].x, BackgroundFirst());
-    EXPECT_EQ(fresh.calls()[1].entries.size(), static_cast<std::size_t>(BackgroundCount()));
+    EXPECT_EQ(fresh.calls()[1].x, built.BackgroundFirst);
+    EXPECT_EQ(fresh.calls()[1].entries.size(), static_cast<std::size_t>(built.BackgroundCount));
   }
 }
 
@@ -130,7 +130,7 @@ TEST_F(PaletteTest, OtherSchemesUseTheStandardLayout) {
     RecordingSurface other;
     SeedRandom(9);
     EXPECT_EQ(Build(other, scheme, 0), standard) << scheme;
-    EXPECT_EQ(BackgroundFirst(), 209);
+    EXPECT_EQ(built.BackgroundFirst, 209);
   }
 }
 
@@ -193,10 +193,11 @@ TEST_F(PaletteTest, FailedCreationGivesNoPaletteButSameDraws) {
   Random(), Random(), Random();
   int fourth = Random();
   SeedRandom(11);
-  Settings().ColorChoice = 7;
-  EXPECT_EQ(BuildPalette(surface, 10), 0u);
+  built = BuildPalette(surface, 7, 10);
+  EXPECT_EQ(built.Palette, 0u);
   EXPECT_EQ(surface.CountOf(SurfaceOp::kSetPaletteEntries), 0u);
-  EXPECT_EQ(BackgroundFirst(), 201);
+  EXPECT_EQ(built.BackgroundFirst, 201);
+  EXPECT_EQ(built.BackgroundCount, 35);
   EXPECT_EQ(Random(), fourth);
 }
 

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "saver/plants/draw_plant.h"
 #include "tests/plants/plant_test_support.h"
 #include "tests/saver_fakes/recording_surface.h"
 

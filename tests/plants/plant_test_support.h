@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "saver/core/random_source.h"
-#include "saver/plants/draw_plant.h"
+#include "saver/plants/input_pending.h"
 #include "tests/saver_fakes/recording_surface.h"
 
 namespace verdant::testing {

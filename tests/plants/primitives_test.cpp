@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "saver/plants/draw_plant.h"
+#include "saver/plants/input_pending.h"
 #include "saver/plants/plant_primitives.h"
 #include "tests/plants/plant_test_support.h"
 #include "tests/saver_fakes/recording_surface.h"

@@ -1,9 +1,10 @@
+#include "saver/plants/trees.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 
-#include "saver/plants/draw_plant.h"
 #include "saver/plants/tree_branches.h"
 #include "tests/plants/plant_test_support.h"
 #include "tests/saver_fakes/recording_surface.h"

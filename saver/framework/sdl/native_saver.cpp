@@ -7,10 +7,9 @@
 #include <string>
 
 #include "saver/animation/ini/ini_profile_store.h"
-#include "saver/animation/saver_cycle.h"
 #include "saver/framework/sdl/saver_session.h"
 #include "saver/framework/sdl/video_drivers.h"
-#include "saver/plants/draw_plant.h"
+#include "saver/plants/input_pending.h"
 
 namespace verdant {
 namespace {
@@ -42,10 +41,9 @@ int RunNativeSaver(const NativeOptions& options) {
     return 0;
   }
   IniProfileStore profile(DefaultProfileFolder());
-  SetProfileStore(&profile);
   int exit_code = 0;
   {
-    SaverSession session(!options.foreign);
+    SaverSession session(profile, !options.foreign);
     if (session.Open(options)) {
       SetInputQueue(&session);
       exit_code = session.Run(options.ticks);

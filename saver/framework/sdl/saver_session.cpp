@@ -17,8 +17,8 @@ struct EventRange {
   Uint32 last_event;
 };
 constexpr EventRange kInputRanges[] = {
-    {0x0200, 0x0209, SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP},  // mouse moves and buttons
-    {0x0100, 0x0108, SDL_KEYDOWN, SDL_TEXTINPUT},          // keys
+    {kFirstMouseMessage, kLastMouseMessage, SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP},
+    {kFirstKeyMessage, kLastKeyMessage, SDL_KEYDOWN, SDL_TEXTINPUT},
 };
 
 // The side buttons have messages of their own on Windows, past the mouse messages the saver
@@ -77,7 +77,7 @@ bool SaverSession::Open(const NativeOptions& options) {
 }
 
 bool SaverSession::Add(SDL_Window* window) {
-  windows_.push_back(std::make_unique<SdlSaverWindow>(*this, window));
+  windows_.push_back(std::make_unique<SdlSaverWindow>(*this, window, profile_));
   return windows_.back()->Created();
 }
 

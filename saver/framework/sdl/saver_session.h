@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "saver/animation/profile_store.h"
 #include "saver/core/input_queue.h"
 #include "saver/framework/native_options.h"
 #include "saver/framework/sdl/sdl_saver_window.h"
@@ -20,7 +21,9 @@ class SaverSession final : public InputQueue {
  public:
   // Input ends the saver unless it draws into another program's window: that program (such as
   // XScreenSaver) owns the input there and ends the saver with a signal.
-  explicit SaverSession(bool input_ends) : input_ends_(input_ends) {}
+  // Every window's settings come from the profile, which must outlive the session.
+  SaverSession(ProfileStore& profile, bool input_ends)
+      : profile_(profile), input_ends_(input_ends) {}
 
   // Opens the windows the options ask for; false, with SDL's error set, when one cannot be made.
   bool Open(const NativeOptions& options);
@@ -54,6 +57,7 @@ class SaverSession final : public InputQueue {
   void CloseAll();
   int WaitTimeout() const;
 
+  ProfileStore& profile_;
   bool input_ends_;
   std::vector<std::unique_ptr<SdlSaverWindow>> windows_;
   std::deque<Message> posted_;

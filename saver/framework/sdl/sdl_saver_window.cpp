@@ -7,8 +7,8 @@
 
 namespace verdant {
 
-SdlSaverWindow::SdlSaverWindow(SaverSession& session, SDL_Window* window)
-    : session_(session), window_(window) {
+SdlSaverWindow::SdlSaverWindow(SaverSession& session, SDL_Window* window, ProfileStore& profile)
+    : session_(session), cycle_(profile), window_(window) {
   if (!window_) return;
   id_ = SDL_GetWindowID(window_);
   SDL_GetWindowSize(window_, &width_, &height_);
@@ -42,7 +42,7 @@ void SdlSaverWindow::Release() {
 MessageResult SdlSaverWindow::Dispatch(unsigned message, MessageWParam w_param,
                                        MessageLParam l_param) {
   if (destroyed_) return 0;
-  return SaverWindowProc(*this, *this, message, w_param, l_param);
+  return SaverWindowProc(cycle_, *this, *this, message, w_param, l_param);
 }
 
 // A tick that drew nothing (a pause, or a plant cut short before its first line) leaves the

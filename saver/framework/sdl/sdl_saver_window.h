@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "saver/animation/saver_cycle.h"
 #include "saver/animation/saver_window_host.h"
 #include "saver/framework/saver_base.h"
 #include "saver/surface/software_surface.h"
@@ -18,7 +19,8 @@ class SaverSession;
 class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow {
  public:
   // Takes the SDL window, null when it could not be made, and gives it a framebuffer its size.
-  SdlSaverWindow(SaverSession& session, SDL_Window* window);
+  // The window's cycle reads its settings from the profile, which must outlive the window.
+  SdlSaverWindow(SaverSession& session, SDL_Window* window, ProfileStore& profile);
   ~SdlSaverWindow() override;
   SdlSaverWindow(const SdlSaverWindow&) = delete;
   SdlSaverWindow& operator=(const SdlSaverWindow&) = delete;
@@ -60,6 +62,7 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow {
   void Release();
 
   SaverSession& session_;
+  SaverCycle cycle_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

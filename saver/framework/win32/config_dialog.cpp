@@ -1,5 +1,6 @@
 #include "saver/framework/win32/config_dialog.h"
 
+#include "saver/animation/win32/win32_profile_store.h"
 #include "saver/framework/config_dialog_flow.h"
 #include "saver/framework/logo_layout.h"
 #include "saver/framework/win32/win32_dialog_controls.h"
@@ -19,10 +20,17 @@ HBRUSH PatternBrush = nullptr;
 HBITMAP LogoBitmap = nullptr;
 HBRUSH CyanBrush = nullptr;
 
-INT_PTR OnInitDialog(HWND dialog) {
+// What the dialog edits while it is open: its settings, and the profile file they come from
+// and go to, which the dialog's initial parameter names.
+ProfileStore* DialogProfile = nullptr;
+SaverSettings DialogSettings;
+
+INT_PTR OnInitDialog(HWND dialog, LPARAM profile) {
   Win32WindowHost host(dialog);
   Win32DialogControls controls(dialog);
-  if (!OpenConfigDialog(host, controls)) {
+  DialogProfile = reinterpret_cast<ProfileStore*>(profile);
+  DialogSettings = SaverSettings{};
+  if (!OpenConfigDialog(host, controls, *DialogProfile, DialogSettings)) {
     ::EndDialog(dialog, 1);
     return TRUE;
   }
@@ -56,15 +64,15 @@ INT_PTR OnCommand(HWND dialog, int id, unsigned notification) {
   Win32DialogControls controls(dialog);
   switch (id) {
     case kOkButton:
-      ConfirmConfigDialog(controls);
+      ConfirmConfigDialog(controls, *DialogProfile, DialogSettings);
       return EndConfigDialog(dialog);
     case kCancelButton:
       return EndConfigDialog(dialog);
     case kPlantList:
-      if (notification == CBN_SELCHANGE) OnPlantSelectionChange(controls, Settings());
+      if (notification == CBN_SELCHANGE) OnPlantSelectionChange(controls, DialogSettings);
       return FALSE;
     case kDefaultButton:
-      ResetConfigControls(controls, Settings());
+      ResetConfigControls(controls, DialogSettings);
       return TRUE;
     case kHelpButton:
       ::WinHelpA(dialog, kHelpFile, HELP_INDEX, 0);
@@ -145,16 +153,18 @@ int PrepareConfigClasses(HINSTANCE) {
 
 int ShowConfigDialog(HINSTANCE instance, bool with_owner) {
   HWND owner = with_owner ? ::GetActiveWindow() : nullptr;
+  Win32ProfileStore profile;
   if (PrepareConfigClasses(instance)) {
-    ::DialogBoxParamA(instance, MAKEINTRESOURCEA(kConfigDialogId), owner, ConfigDialogProc, 0);
+    ::DialogBoxParamA(instance, MAKEINTRESOURCEA(kConfigDialogId), owner, ConfigDialogProc,
+                      reinterpret_cast<LPARAM>(&profile));
   }
   return 1;
 }
 
-INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM w_param, LPARAM) {
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM w_param, LPARAM l_param) {
   switch (message) {
     case WM_INITDIALOG:
-      return OnInitDialog(dialog);
+      return OnInitDialog(dialog, l_param);
     case WM_COMMAND:
       return OnCommand(dialog, LOWORD(w_param), HIWORD(w_param));
     case WM_PAINT:

@@ -2,6 +2,7 @@
 
 #include "saver/framework/command_line.h"
 #include "saver/framework/win32/config_dialog.h"
+#include "saver/framework/win32/saver_window.h"
 #include "saver/framework/win32/win32_saver_base.h"
 
 namespace verdant {

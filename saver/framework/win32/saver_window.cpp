@@ -1,5 +1,7 @@
+#include "saver/framework/win32/saver_window.h"
+
+#include "saver/animation/win32/win32_profile_store.h"
 #include "saver/framework/saver_window_proc.h"
-#include "saver/framework/win32/saver_main.h"
 #include "saver/framework/win32/win32_saver_base.h"
 #include "saver/framework/win32/win32_window_host.h"
 
@@ -9,10 +11,14 @@ namespace {
 constexpr char kSaverClassName[] = "WindowsScreenSaverClass";
 constexpr WORD kSaverIcon = 100;  // looked up; the program ships no icon
 
+// The process makes one saver window; its cycle lives beside the class procedure.
+Win32ProfileStore Profile;
+SaverCycle Cycle(Profile);
+
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   Win32WindowHost host(window);
   Win32SaverBaseWindow base(window);
-  return SaverWindowProc(host, base, message, w_param, l_param);
+  return SaverWindowProc(Cycle, host, base, message, w_param, l_param);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 namespace verdant {
 
+static_assert(kFirstMouseMessage == WM_MOUSEMOVE && kLastMouseMessage == WM_MBUTTONDBLCLK);
+static_assert(kFirstKeyMessage == WM_KEYDOWN);
+
 bool Win32InputQueue::PeekMessageA(unsigned first, unsigned last) {
   MSG message;
   return ::PeekMessageA(&message, nullptr, first, last, PM_NOREMOVE) != FALSE;

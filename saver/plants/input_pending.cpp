@@ -1,0 +1,21 @@
+#include "saver/plants/input_pending.h"
+
+namespace verdant {
+namespace {
+
+// The queue of the thread that draws; null when nothing can interrupt a plant.
+InputQueue* input_queue = nullptr;
+
+}  // namespace
+
+void SetInputQueue(InputQueue* queue) {
+  input_queue = queue;
+}
+
+bool InputPending() {
+  if (input_queue == nullptr) return false;
+  return input_queue->PeekMessageA(kFirstMouseMessage, kLastMouseMessage) ||
+         input_queue->PeekMessageA(kFirstKeyMessage, kLastKeyMessage);
+}
+
+}  // namespace verdant
