@@ -61,7 +61,9 @@ mkdir -p "$home/.config/verdant"
 cp "$verdant" "$home/verdant"
 printf 'mode: one\nselected: 0\ntimeout: 0:30:00\nlock: False\nfade: False\nunfade: False\n' \
   >"$home/.xscreensaver"
-printf 'splash: False\nprograms: %s --root\n' "$home/verdant" >>"$home/.xscreensaver"
+# The programs line as the man page gives it.
+printf 'splash: False\nprograms:\\\n  "Verdant Drift"  %s --root  \\n\\\n\n' "$home/verdant" \
+  >>"$home/.xscreensaver"
 chown -R 65534:65534 "$home"
 as_nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$home" "$@"; }
 mode_running() { pgrep -u 65534 -f -- "$home/verdant --root" >/dev/null; }
