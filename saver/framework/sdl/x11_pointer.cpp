@@ -3,9 +3,16 @@
 #include <SDL.h>
 #include <X11/Xlib.h>
 
+#include <cstring>
+
 namespace verdant {
 
-X11Pointer::X11Pointer() : display_(XOpenDisplay(nullptr)) {}
+// Only where SDL draws on X: on Wayland a DISPLAY names XWayland, whose pointer does not follow
+// the pointer over the saver's windows.
+X11Pointer::X11Pointer() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  display_ = driver && std::strcmp(driver, "x11") == 0 ? XOpenDisplay(nullptr) : nullptr;
+}
 
 X11Pointer::~X11Pointer() {
   if (display_) XCloseDisplay(display_);

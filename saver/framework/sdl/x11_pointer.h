@@ -10,7 +10,8 @@ namespace verdant {
 
 class X11Pointer {
  public:
-  // A connection of its own to DISPLAY; without one (Wayland) SDL's answers stand in.
+  // A connection of its own to DISPLAY when SDL runs on X (SDL must be started); elsewhere
+  // SDL's answers stand in.
   X11Pointer();
   ~X11Pointer();
   X11Pointer(const X11Pointer&) = delete;
