@@ -9,10 +9,12 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libsdl2-dev libpng-dev libcairo2-dev libgtk-3-dev
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
-  # Two monitors for the saver's test: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.
+  # Two monitors for the saver's tests: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
   zip
   libsystemd-dev systemd iproute2 tshark python3 tzdata
+  libx11-dev libxfixes-dev libxss-dev libxrandr-dev libwayland-dev
+  weston xscreensaver man-db
 )
 
 missing=()

@@ -146,6 +146,7 @@ void SoftwareSurface::LineTo(int x, int y) {
 }
 
 void SoftwareSurface::DrawLine(int x0, int y0, int x1, int y1, std::uint32_t color) {
+  ++changes_;
   if (pen_object_.width <= 1) {
     DrawThinLine(frame_, short_lines_, x0, y0, x1, y1, color);
   } else {
@@ -155,6 +156,7 @@ void SoftwareSurface::DrawLine(int x0, int y0, int x1, int y1, std::uint32_t col
 
 void SoftwareSurface::SetPixel(int x, int y, ColorRef color) {
   if (x < 0 || x >= width_ || y < 0 || y >= height_) return;
+  ++changes_;
   pixels_[std::size_t(y) * width_ + x] = Resolve(color);
 }
 
@@ -162,6 +164,7 @@ void SoftwareSurface::Rectangle(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   if (left == right || top == bottom) return;
+  ++changes_;
   const std::int64_t inner_left = std::int64_t{left} + 1;
   const std::int64_t inner_top = std::int64_t{top} + 1;
   FillRect(frame_, inner_left, inner_top, right - 1, bottom - 1, Resolve(brush_object_.color));

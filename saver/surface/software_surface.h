@@ -28,6 +28,9 @@ class SoftwareSurface final : public DrawingSurface {
   const std::uint32_t* Data() const { return pixels_.data(); }
   // The pixel at (x, y), which must lie in the frame.
   std::uint32_t PixelAt(int x, int y) const { return pixels_[std::size_t(y) * width_ + x]; }
+  // Counts the calls that may have changed pixels, so that a viewer copies the frame only when
+  // it moved.
+  std::uint64_t Changes() const { return changes_; }
 
   int BitsPerPixel() override;
   GdiHandle CreatePalette(std::span<const PaletteEntry> entries) override;
@@ -72,6 +75,7 @@ class SoftwareSurface final : public DrawingSurface {
   GdiHandle stock_palette_;
   int position_x_ = 0;
   int position_y_ = 0;
+  std::uint64_t changes_ = 0;
 };
 
 }  // namespace verdant

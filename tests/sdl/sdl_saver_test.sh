@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The native saver on a virtual screen: it draws, paints the background bands, and ends on
-# exactly the input that ends the Windows saver.
-#   sdl_saver_test.sh <verdant>   (DISPLAY set, e.g. by with-xvfb.sh)
+# The native saver on an X server: it picks its mode from the argument as the Windows saver
+# does, covers every display, draws, hides the pointer, leaves the desktop's blanking alone,
+# refuses to be closed, and ends on exactly the input (or signal) that should end it.
+#   sdl_saver_test.sh <verdant> <x11_probe>   (DISPLAY set, by with-xvfb.sh or with-two-heads.sh)
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/poll.sh"
 verdant=$1
+probe=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config
@@ -17,16 +19,22 @@ settings() {  # <number> <delay> <tone>
     >"$XDG_CONFIG_HOME/verdant/control.ini"
 }
 
-shown() { xdotool search --onlyvisible --name '^Verdant Drift$' >/dev/null 2>&1; }
-drawn() { [ "$(import -window root -format '%[max]' info:)" -gt 0 ]; }
-# Starts the saver with the pointer at a known place and waits until it draws: appearing under
-# the pointer gives it its first mouse move, which only records the anchor.
+# The desktop spans every display; the pointer starts on the middle row, one pixel left of the
+# middle column, which on two displays side by side is the right edge of the left one.
+read -r desktop_w desktop_h < <(xdotool getdisplaygeometry)
+home_x=$((desktop_w / 2 - 1))
+home_y=$((desktop_h / 2))
+displays=$("$probe" displays)
+
+windows() { xdotool search --onlyvisible --name '^Verdant Drift$' 2>/dev/null; }
+all_shown() { [ "$(windows | wc -l)" -eq "$displays" ]; }
+# Starts the saver with the pointer at home and waits until it covers every display: appearing
+# under the pointer gives it its first mouse move, which only records the anchor.
 start() {
-  xdotool mousemove 512 384
-  "$verdant" /s "$@" &
+  xdotool mousemove "$home_x" "$home_y"
+  "$@" &
   pid=$!
-  poll_until 120 shown || fail "no saver window"
-  poll_until 60 drawn || fail "nothing drawn"
+  poll_until 120 all_shown || fail "not one saver window per display ($displays)"
 }
 alive() { kill -0 "$pid" 2>/dev/null; }
 ended() { ! alive; }
@@ -40,51 +48,88 @@ expect_end() {
   fi
   wait "$pid" || fail "$1: exit code $?"
 }
-# Mean brightness of a region of the screen, 0 to 1.
-brightness() { import -window root -crop "$1" +repage -format '%[fx:mean]' info:; }
-brighter() {  # <region> <threshold>
-  mean=$(brightness "$1")
+# Each saver window's region of the screen, as WxH+X+Y.
+regions() {
+  for w in $(windows); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
+  done
+}
+brighter() {  # <region> <threshold>: the region's mean brightness (0 to 1) is above it
+  mean=$(import -window root -crop "$1" +repage -format '%[fx:mean]' info:)
   awk -v m="$mean" -v t="$2" 'BEGIN { exit !(m > t) }'
 }
-# Polls a region until it is brighter than a threshold; prints the last value seen.
-wait_brighter() {  # <region> <threshold>
-  mean=0
-  poll_until 60 brighter "$1" "$2"
-  local found=$?
-  echo "$mean"
-  return $found
+# Every saver window gets brighter than the threshold; <rows> limits the check to a window's
+# last rows (0: the whole window).
+each_window_brighter() {  # <what> <threshold> <rows>
+  for region in $(regions); do
+    if [ "$3" -gt 0 ]; then
+      IFS='x+' read -r w h x y <<<"$region"
+      region="${w}x${3}+${x}+$((y + h - $3))"
+    fi
+    poll_until 60 brighter "$region" "$2" || fail "$1 in $region (mean $mean)"
+  done
 }
 
-# Plants appear on the screen.
+# Only /s, -s and s run the saver; everything else is the configuration mode, exit 1. Without
+# a display the dialog says so instead of opening (its own test opens it).
+for arg in /c -c c "" -x /p "/c:123" -s2; do
+  DISPLAY= WAYLAND_DISPLAY= "$verdant" $arg 2>"$work/err"
+  rc=$?
+  [ $rc -eq 1 ] || fail "'$arg': exit code $rc, not the configuration mode's 1"
+  grep -q "settings dialog" "$work/err" || fail "'$arg': no word on the configuration mode"
+done
+"$verdant" --window 0x200 2>/dev/null
+[ $? -eq 2 ] || fail "bad window size accepted"
+# A saver window that cannot be made ends the saver with 0.
+DISPLAY= "$verdant" /s 2>/dev/null || fail "no display: exit code $?"
+
+# Plants appear on every display under an empty pointer; the desktop's own screen saver still
+# starts when the input is idle; a window manager's close request and the side buttons and the
+# wheel do not end the saver, a key does.
 settings 32 5 0
-start
-mean=$(wait_brighter 1024x768+0+0 0.0005) || fail "no plants on the screen (mean $mean)"
-[ -n "${ARTIFACT_DIR:-}" ] && mkdir -p "$ARTIFACT_DIR" && import -window root "$ARTIFACT_DIR/sdl-saver.png"
+start "$verdant" /s
+each_window_brighter "no plants" 0.0005 0
+[ -n "${ARTIFACT_DIR:-}" ] && mkdir -p "$ARTIFACT_DIR" &&
+  import -window root "$ARTIFACT_DIR/sdl-saver-$displays.png"
+pixels=$("$probe" cursor-pixels)
+[ "$pixels" = 0 ] || fail "the pointer shows over the saver ($pixels pixels)"
+[ "$("$probe" blanks 5)" = yes ] || fail "the X server's screen saver did not start"
+for w in $(windows); do "$probe" close "$w"; done
+xdotool click 8 click 9 click 4 click 5
+sleep 1  # the check is that nothing ends the saver meanwhile
+alive || fail "a close request, a side button or the wheel ended the saver ($(wait "$pid"; echo "exit code $?"))"
 xdotool key shift
 expect_end "shift key"
 
-# One plant, one tick of pause, then bands of the red ramp from top to bottom.
+# One plant, one tick of pause, then bands of the red ramp from top to bottom, on every display.
 settings 1 1 1
-start
-bottom=$(wait_brighter 1024x8+0+760 0.01) || fail "no bands at the bottom (mean $bottom)"
+start "$verdant" -S
+each_window_brighter "no bands at the bottom" 0.01 8
 xdotool click 1
 expect_end "mouse button"
 
-# The first position seen is the anchor: 3 pixels away in sum keeps it, 4 end it.
+# The first position seen is the anchor: 3 pixels away in sum keeps it, 4 end it. On two
+# displays the moves cross from one to the other.
 settings 32 5 0
-start
-xdotool mousemove 514 385
+start "$verdant" s
+each_window_brighter "no plants" 0.0005 0  # by then the window has seen the pointer
+xdotool mousemove $((home_x + 2)) $((home_y + 1))
 sleep 1  # the check is that nothing ends the saver meanwhile
 alive || fail "a move of 3 pixels ended the saver"
-xdotool mousemove 514 386
+xdotool mousemove $((home_x + 2)) $((home_y + 2))
 expect_end "a move of 4 pixels"
 
-# Unattended runs end by themselves; bad options are refused.
-"$verdant" /s --window 320x200 --ticks 2 || fail "--ticks run: exit code $?"
-"$verdant" /s --window 0x200 2>/dev/null
-[ $? -eq 2 ] || fail "bad window size accepted"
-DISPLAY= "$verdant" /s --ticks 1 2>/dev/null
-[ $? -eq 1 ] || fail "ran without a display"
+# SIGTERM and SIGINT end it as input does. (A shell starts background jobs with SIGINT ignored.)
+start "$verdant" /s
+kill -TERM "$pid"
+expect_end "SIGTERM"
+start env --default-signal=INT "$verdant" /s
+kill -INT "$pid"
+expect_end "SIGINT"
 
-[ "$failures" -eq 0 ] && echo "native saver: all checks passed"
+# Unattended runs end by themselves.
+"$verdant" /s --window 320x200 --ticks 2 || fail "--ticks run: exit code $?"
+
+[ "$failures" -eq 0 ] && echo "native saver on $displays display(s): all checks passed"
 exit $((failures > 0))

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The saver over two monitors (run by with-two-monitors.sh): Wine reports the two heads side by
+# The saver over two monitors (run by with-two-heads.sh): Wine reports the two heads side by
 # side as two monitors, the primary one on the right and the other at negative coordinates. The
 # saver's window must cover both, and plants must come on both.
 source "$(dirname "$0")/saver_common.sh"

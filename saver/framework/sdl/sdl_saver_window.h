@@ -1,37 +1,39 @@
 #pragma once
-// The saver window on SDL2: a full-screen (or sized) window showing a software framebuffer.
-// It offers the window operations the saver's procedures call, and turns SDL's events into the
-// window messages those procedures decide on, so the native saver closes on exactly the input
-// the Windows one does.
+// One saver window on SDL2: a full-screen (or sized, or another program's) window showing a
+// software framebuffer. It offers the window operations the saver's procedures call; its
+// session turns SDL's events into the window messages those procedures decide on.
 #include <SDL.h>
 
-#include <deque>
+#include <cstdint>
 #include <optional>
 
 #include "saver/animation/saver_cycle.h"
 #include "saver/animation/saver_window_host.h"
-#include "saver/core/input_queue.h"
 #include "saver/framework/saver_base.h"
 #include "saver/surface/software_surface.h"
 
 namespace verdant {
 
-struct WindowSize {
-  int width = 0;
-  int height = 0;
-};
+class SaverSession;
 
-class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, public InputQueue {
+class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow {
  public:
-  // No size: full screen at the desktop's size. The window's cycle reads its settings from
-  // profile, which must outlive the window.
-  SdlSaverWindow(std::optional<WindowSize> size, ProfileStore& profile);
+  // Takes the SDL window, null when it could not be made, and gives it a framebuffer its size.
+  // The window's cycle reads its settings from the profile, which must outlive the window.
+  SdlSaverWindow(SaverSession& session, SDL_Window* window, ProfileStore& profile);
   ~SdlSaverWindow() override;
-  bool Created() const { return window_ != nullptr; }
+  SdlSaverWindow(const SdlSaverWindow&) = delete;
+  SdlSaverWindow& operator=(const SdlSaverWindow&) = delete;
 
-  // Runs the message loop until the quit message; returns its exit code. Stops after
-  // max_ticks timer ticks when given (for unattended runs).
-  int Run(std::optional<long> max_ticks);
+  bool Created() const { return surface_.has_value(); }
+  bool Destroyed() const { return destroyed_; }
+  bool HoldsTimer() const { return timer_set_ && !destroyed_; }
+  Uint32 Id() const { return id_; }
+
+  // The saver's window procedure; nothing once the window is gone.
+  MessageResult Dispatch(unsigned message, MessageWParam w_param, MessageLParam l_param);
+  // Shows the framebuffer again, changed or not (the window was uncovered).
+  void Redraw();
 
   // SaverWindowHost
   DrawingSurface* GetDC() override { return surface_ ? &*surface_ : nullptr; }
@@ -42,7 +44,7 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, pub
   int ScreenWidth() override { return width_; }
   int ScreenHeight() override { return height_; }
   void SetTimer(unsigned id, unsigned period_ms) override;
-  void KillTimer(unsigned id) override;
+  void KillTimer(unsigned) override { timer_set_ = false; }
   void MessageBoxA(const std::string& text, const std::string& caption) override;
   void SendDestroy() override { Dispatch(kWmDestroy, 0, 0); }
   std::int64_t Time() override;
@@ -56,34 +58,21 @@ class SdlSaverWindow final : public SaverWindowHost, public SaverBaseWindow, pub
   MessageResult DefWindowProcA(unsigned message, MessageWParam w_param,
                                MessageLParam l_param) override;
 
-  // InputQueue: looks at SDL's queue without taking anything from it.
-  bool PeekMessageA(unsigned first, unsigned last) override;
-
  private:
-  struct Message {
-    unsigned message;
-    MessageWParam w_param;
-    MessageLParam l_param;
-  };
-  MessageResult Dispatch(unsigned message, MessageWParam w_param, MessageLParam l_param);
-  void Translate(const SDL_Event& event);
-  void TrackPointer(int window_x, int window_y);
-  void Present();
-  void Destroy();
+  void Release();
 
+  SaverSession& session_;
   SaverCycle cycle_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   std::optional<SoftwareSurface> surface_;
-  CursorPoint cursor_;
+  Uint32 id_ = 0;
   int width_ = 0;
   int height_ = 0;
+  std::uint64_t shown_changes_ = 0;  // the surface's change count when last shown
+  bool timer_set_ = false;
   bool destroyed_ = false;
-  std::optional<int> quit_code_;
-  std::deque<Message> posted_;
-  std::optional<unsigned> timer_period_ms_;
-  Uint64 next_tick_ms_ = 0;
 };
 
 }  // namespace verdant
