@@ -10,10 +10,13 @@ namespace lanmailslot {
 std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std::size_t max_size,
                                                   bool wait) {
   for (;;) {
-    const auto bytes = udp_.Receive(wait);
-    if (!bytes) return std::nullopt;
-    auto datagram = mailslotwire::DecodeDatagram(*bytes);
+    const auto received = udp_.Receive(wait);
+    if (!received) return std::nullopt;
+    auto datagram = mailslotwire::DecodeDatagram(received->bytes);
     if (!datagram || !IsAddressedHere(*datagram, names_, mailslot)) continue;
+    // Answers go to SOURCE_IP; one naming another address than the sender's would make this
+    // machine send to a third party, or to a broadcast address.
+    if (datagram->source_ip != received->sender) continue;
     // A writer's message that would not fit the mailslot never arrives.
     if (datagram->data.size() > max_size) continue;
     return Delivery{std::move(datagram->data), std::move(datagram->source_name),

@@ -28,8 +28,9 @@ class MailslotEndpoint {
   MailslotEndpoint(UdpEndpoint udp, LocalNames names)
       : udp_(std::move(udp)), names_(std::move(names)) {}
 
-  // The next message for `mailslot` of at most `max_size` bytes; every other datagram is
-  // dropped unread. Without `wait`, nothing (errno EAGAIN) once none is left.
+  // The next message for `mailslot` of at most `max_size` bytes from a sender whose datagram
+  // names its own address; every other datagram is dropped unread. Without `wait`, nothing (errno
+  // EAGAIN) once none is left.
   std::optional<Delivery> Receive(std::string_view mailslot, std::size_t max_size, bool wait);
   // One datagram carrying `message` to `mailslot` at `to`; false (errno set) on failure.
   bool Send(const Destination& to, std::string_view mailslot,

@@ -63,10 +63,17 @@ bool UdpEndpoint::SendTo(std::span<const std::uint8_t> bytes, std::uint32_t addr
   return sent == static_cast<ssize_t>(bytes.size());
 }
 
-std::optional<std::vector<std::uint8_t>> UdpEndpoint::Receive(bool wait) {
+std::optional<ReceivedDatagram> UdpEndpoint::Receive(bool wait) {
   for (;;) {
-    const ssize_t size = recv(fd_.Get(), buffer_.data(), buffer_.size(), wait ? 0 : MSG_DONTWAIT);
-    if (size >= 0) return std::vector<std::uint8_t>(buffer_.begin(), buffer_.begin() + size);
+    sockaddr_in from{};
+    socklen_t from_size = sizeof from;
+    const ssize_t size =
+        recvfrom(fd_.Get(), buffer_.data(), buffer_.size(), wait ? 0 : MSG_DONTWAIT,
+                 reinterpret_cast<sockaddr*>(&from), &from_size);
+    if (size >= 0) {
+      return ReceivedDatagram{std::vector<std::uint8_t>(buffer_.begin(), buffer_.begin() + size),
+                              ntohl(from.sin_addr.s_addr)};
+    }
     if (errno != EINTR) return std::nullopt;
   }
 }

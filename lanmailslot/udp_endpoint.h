@@ -10,6 +10,11 @@
 
 namespace lanmailslot {
 
+struct ReceivedDatagram {
+  std::vector<std::uint8_t> bytes;
+  std::uint32_t sender = 0;  // the IPv4 address it came from, host byte order
+};
+
 class UdpEndpoint {
  public:
   // Bound to `port` on every address; with `or_any_port`, an ephemeral port when that port is
@@ -19,7 +24,7 @@ class UdpEndpoint {
   std::uint16_t port() const { return port_; }
   bool SendTo(std::span<const std::uint8_t> bytes, std::uint32_t address, std::uint16_t port);
   // The next datagram; without `wait`, nothing (errno EAGAIN) when none is there.
-  std::optional<std::vector<std::uint8_t>> Receive(bool wait);
+  std::optional<ReceivedDatagram> Receive(bool wait);
 
  private:
   UdpEndpoint(ScopedFd fd, std::uint16_t port) : fd_(std::move(fd)), port_(port) {}

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "mailslotwire/datagram.h"
+
 namespace lanmailslot {
 namespace {
 
@@ -38,6 +40,27 @@ TEST(MailslotEndpoint, DeliversMessagesForItAndDropsTheRest) {
   EXPECT_EQ(delivery->source_port, client.port());
   EXPECT_FALSE(server.Receive(kServer, 100, false));
   EXPECT_EQ(errno, EAGAIN);
+}
+
+// A reply goes to SOURCE_IP: one naming another address than the datagram came from would turn
+// the server into a reflector towards that address.
+TEST(MailslotEndpoint, DropsADatagramWhoseSourceAddressIsNotItsSender) {
+  MailslotEndpoint server = Open("ALPHA");
+  auto sender = UdpEndpoint::Bind(0, false);
+  ASSERT_TRUE(sender);
+  mailslotwire::MailslotDatagram datagram;
+  datagram.source_name = "CARBON";
+  datagram.destination_name = "ALPHA";
+  datagram.mailslot_name = kServer;
+  datagram.data = {1, 2, 3};
+  for (std::uint32_t named : {0x0A0B0C0Du, 0xFFFFFFFFu, kLoopback}) {
+    datagram.source_ip = named;
+    ASSERT_TRUE(sender->SendTo(mailslotwire::EncodeDatagram(datagram), kLoopback, server.port()));
+  }
+  const auto delivery = server.Receive(kServer, 100, true);
+  ASSERT_TRUE(delivery);
+  EXPECT_EQ(delivery->source_ip, kLoopback);
+  EXPECT_FALSE(server.Receive(kServer, 100, false));
 }
 
 TEST(UdpEndpoint, FallsBackToAnEphemeralPortOnlyWhenAsked) {
