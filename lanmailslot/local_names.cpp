@@ -11,6 +11,8 @@ namespace lanmailslot {
 
 std::string NetbiosName(std::string_view name) {
   std::string upper(name.substr(0, kMaxNetbiosName));
+  // The wire pads names with spaces, so trailing ones would not survive the journey.
+  upper.erase(upper.find_last_not_of(' ') + 1);
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return upper;
 }
@@ -20,8 +22,8 @@ std::string ComputerNameFromHost(std::string_view host_name) {
 }
 
 std::string WorkgroupFrom(const char* variable_value) {
-  if (variable_value == nullptr || *variable_value == '\0') return kDefaultWorkgroup;
-  return NetbiosName(variable_value);
+  const std::string workgroup = NetbiosName(variable_value == nullptr ? "" : variable_value);
+  return workgroup.empty() ? kDefaultWorkgroup : workgroup;
 }
 
 bool SameName(std::string_view a, std::string_view b) {

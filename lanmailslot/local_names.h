@@ -16,11 +16,11 @@ struct LocalNames {
   std::string workgroup;
 };
 
-// Upper case, cut to 15 characters.
+// Upper case, cut to 15 characters, without trailing spaces.
 std::string NetbiosName(std::string_view name);
 // The host name's first label as a NetBIOS name.
 std::string ComputerNameFromHost(std::string_view host_name);
-// The workgroup from the environment's value, or WORKGROUP when it is unset or empty.
+// The workgroup from the environment's value, or WORKGROUP when it is unset or names nothing.
 std::string WorkgroupFrom(const char* variable_value);
 bool SameName(std::string_view a, std::string_view b);
 

@@ -4,6 +4,7 @@
 #include "lanmailslot/destinations.h"
 #include "lanmailslot/local_names.h"
 #include "lanmailslot/mailslot_path.h"
+#include "mailslotwire/netbios_name.h"
 
 namespace lanmailslot {
 namespace {
@@ -20,6 +21,19 @@ TEST(LocalNames, ComputerIsTheHostsFirstLabelInUpperCaseCutTo15) {
   EXPECT_EQ(WorkgroupFrom(nullptr), "WORKGROUP");
   EXPECT_EQ(WorkgroupFrom(""), "WORKGROUP");
   EXPECT_EQ(WorkgroupFrom("lab"), "LAB");
+}
+
+// Trailing spaces are the name's padding on the wire: a name keeping one could not be sent, and
+// no name received would ever match it.
+TEST(LocalNames, AWorkgroupIsANameThatTravels) {
+  for (const char* value : {"lab ", "sales team two x", "  lab"}) {
+    const std::string workgroup = WorkgroupFrom(value);
+    const auto encoded = mailslotwire::EncodeNetbiosName(workgroup, 0);
+    ASSERT_TRUE(encoded) << value;
+    EXPECT_EQ(mailslotwire::DecodeNetbiosName(*encoded)->name, workgroup) << value;
+  }
+  EXPECT_EQ(WorkgroupFrom("sales team two x"), "SALES TEAM TWO");
+  EXPECT_EQ(WorkgroupFrom("   "), "WORKGROUP");
 }
 
 TEST(MailslotPath, SplitsHostAndUpperCaseMailslotAndRefusesOtherPaths) {
