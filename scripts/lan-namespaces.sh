@@ -48,13 +48,14 @@ lan_down() {
 }
 
 # become <host> <command…>: becomes the command on that host, under its host name (a UTS
-# namespace of its own) and workgroup, without the right to set the clock. Started with &, its
-# pid is the command's.
+# namespace of its own) and workgroup, without the right to set the clock: gone from the bounding
+# and the inheritable set, through which root would get it back at exec. Started with &, its pid
+# is the command's.
 become() {
   local h=$1
   shift
   export VERDANT_WORKGROUP=${lan_workgroup[$h]}
-  exec ip netns exec "$lan_tag$h" setpriv --bounding-set -sys_time -- \
+  exec ip netns exec "$lan_tag$h" setpriv --inh-caps -sys_time --bounding-set -sys_time -- \
     unshare --uts -- sh -c 'hostname "$0" && exec "$@"' "$h" "$@"
 }
 

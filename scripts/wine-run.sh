@@ -15,7 +15,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Console programs need no display; GUI tests get one from with-xvfb.sh.
 export DISPLAY="${DISPLAY:-}"
 
-no_clock() { setpriv --bounding-set -sys_time -- "$@"; }
+# Out of the inheritable set too: root would get it back from there at exec.
+no_clock() { setpriv --inh-caps -sys_time --bounding-set -sys_time -- "$@"; }
 
 case "${1:-}" in
   --init)

@@ -42,6 +42,16 @@ fail() {
 
 lan_up "${hosts[@]}" || exit 1
 
+# No program here may reach the clock, even when the caller holds CAP_SYS_TIME (bit 25) in its
+# inheritable set, which a smaller bounding set alone does not take away.
+if setpriv --inh-caps +sys_time true 2>/dev/null; then
+  permitted=$(setpriv --inh-caps +sys_time -- bash -c 'source "$1"; lan_tag=$2
+    declare -A lan_workgroup=([carbon]=LAB); become carbon grep ^CapPrm: /proc/self/status' \
+    _ "$here/../../scripts/lan-namespaces.sh" "$lan_tag" | cut -f2)
+  [ -n "$permitted" ] && (((16#$permitted >> 25 & 1) == 0)) ||
+    fail "a host's program may set the clock: CapPrm ${permitted:-unknown}"
+fi
+
 mkdir -p "$artifacts"
 capture=$artifacts/lan-capture.pcapng
 rm -f "$capture"
