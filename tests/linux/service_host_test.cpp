@@ -23,11 +23,12 @@ TEST(LinuxServiceHost, SignalsReachTheHandlerOnTheDispatchersThreadUntilTheServi
   std::atomic<bool> on_dispatcher{true};
   const Handle stop = host.CreateEventA(true, false);
   const bool ran = host.StartServiceCtrlDispatcherA("Beaconry", [&] {
-    host.RegisterServiceCtrlHandlerA("Beaconry", [&](std::uint32_t control) {
+    const Handle status = host.RegisterServiceCtrlHandlerA("Beaconry", [&](std::uint32_t control) {
       if (!pthread_equal(pthread_self(), dispatcher)) on_dispatcher = false;
       controls.push_back(control);
       if (control == kControlStop) host.SetEvent(stop);
     });
+    host.SetServiceStatus(status, {.dwCurrentState = kServiceRunning, .dwControlsAccepted = 3});
     for (int signal_number : {SIGUSR1, SIGUSR2, SIGHUP, SIGTERM}) {
       if (signal_number != SIGHUP) kill(getpid(), signal_number);
     }
@@ -36,6 +37,31 @@ TEST(LinuxServiceHost, SignalsReachTheHandlerOnTheDispatchersThreadUntilTheServi
   EXPECT_TRUE(ran);
   EXPECT_TRUE(on_dispatcher);
   EXPECT_EQ(controls, (std::vector<std::uint32_t>{kControlPause, kControlContinue, kControlStop}));
+}
+
+// systemd signals whenever it likes; a stop that comes while the service starts must wait until
+// its reports accept it, or it would be lost and the service would report running.
+TEST(LinuxServiceHost, HoldsAControlUntilTheServiceAcceptsIt) {
+  LinuxServiceHost host;
+  std::vector<std::uint32_t> controls;
+  std::atomic<bool> starting{true};
+  std::atomic<bool> taken_while_starting{false};
+  const Handle stop = host.CreateEventA(true, false);
+  host.StartServiceCtrlDispatcherA("Beaconry", [&] {
+    const Handle status = host.RegisterServiceCtrlHandlerA("Beaconry", [&](std::uint32_t control) {
+      if (starting) taken_while_starting = true;
+      controls.push_back(control);
+      if (control == kControlStop) host.SetEvent(stop);
+    });
+    host.SetServiceStatus(status, {.dwCurrentState = kServiceStartPending});
+    kill(getpid(), SIGTERM);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    starting = false;
+    host.SetServiceStatus(status, {.dwCurrentState = kServiceRunning, .dwControlsAccepted = 3});
+    host.WaitForSingleObject(stop, kInfinite);
+  });
+  EXPECT_FALSE(taken_while_starting);
+  EXPECT_EQ(controls, std::vector<std::uint32_t>{kControlStop});
 }
 
 TEST(LinuxServiceHost, ManualEventsStaySetAndAutoEventsWakeOneWait) {

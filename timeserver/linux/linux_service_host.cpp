@@ -24,6 +24,15 @@ namespace {
 using lanmailslot::ScopedFd;
 
 constexpr int kControlSignals[] = {SIGTERM, SIGINT, SIGUSR1, SIGUSR2};
+// How often a held control is offered again.
+constexpr int kHeldControlRetryMs = 20;
+constexpr std::uint32_t kNoControl = 0;
+
+// The bits of a status report's accepted controls: stop, and pause with continue.
+bool IsAccepted(std::uint32_t control, std::uint32_t controls_accepted) {
+  const std::uint32_t bit = control == kControlStop ? 1 : 2;
+  return (controls_accepted & bit) != 0;
+}
 
 sigset_t ControlSignals() {
   sigset_t signals;
@@ -56,18 +65,24 @@ bool LinuxServiceHost::StartServiceCtrlDispatcherA(const std::string&,
     errno = failure.code().value();
     return false;
   }
+  // The platform refuses a control the service's last report does not accept; systemd signals
+  // regardless, so such a control is held until accepted (a held stop is never replaced).
+  std::uint32_t held = kNoControl;
   pollfd watched[] = {{signal_fd.Get(), POLLIN, 0}, {service_ended.Get(), POLLIN, 0}};
   for (;;) {
-    if (poll(watched, 2, -1) < 0) {
+    if (poll(watched, 2, held != kNoControl ? kHeldControlRetryMs : -1) < 0) {
       if (errno == EINTR) continue;
       break;
     }
     if (watched[1].revents != 0) break;
     signalfd_siginfo info;
     if (watched[0].revents != 0 && read(signal_fd.Get(), &info, sizeof info) == sizeof info) {
-      if (const auto control = ControlForSignal(static_cast<int>(info.ssi_signo))) {
-        RunControl(*control);
-      }
+      const auto control = ControlForSignal(static_cast<int>(info.ssi_signo));
+      if (control && held != kControlStop) held = *control;
+    }
+    if (held != kNoControl && IsAccepted(held, controls_accepted_)) {
+      RunControl(held);
+      held = kNoControl;
     }
   }
   service.join();
@@ -80,7 +95,6 @@ void LinuxServiceHost::RunControl(std::uint32_t control) {
     std::lock_guard guard(table_mutex_);
     handler = control_handler_;
   }
-  // A control that comes before the handler is registered has no one to take it.
   if (handler) handler(control);
 }
 
@@ -93,6 +107,8 @@ Handle LinuxServiceHost::RegisterServiceCtrlHandlerA(const std::string&,
 
 // Outside systemd (no NOTIFY_SOCKET) sd_notify sends nothing and reports success.
 bool LinuxServiceHost::SetServiceStatus(Handle, const ServiceStatus& status) {
+  // As the platform's manager, nothing is sent to a stopped service.
+  controls_accepted_ = status.dwCurrentState == kServiceStopped ? 0 : status.dwControlsAccepted;
   const int sent = sd_notify(0, NotifyText(status).c_str());
   if (sent < 0) errno = -sent;
   return sent >= 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The service host on Linux, in the foreground under systemd: the dispatcher is the main thread
 // taking signals as controls, status reports go to sd_notify, events are condition variables.
+#include <atomic>
 #include <condition_variable>
 #include <map>
 #include <memory>
@@ -43,6 +44,7 @@ class LinuxServiceHost final : public ServiceHost {
   std::map<Handle, std::unique_ptr<Event>> events_;
   std::function<void(std::uint32_t)> control_handler_;
   Handle next_handle_ = 1;
+  std::atomic<std::uint32_t> controls_accepted_ = 0;  // by the last status report
 };
 
 }  // namespace timeserver
