@@ -2,8 +2,6 @@
 
 #include <cctype>
 
-#include "lanmailslot/local_names.h"
-
 namespace lanmailslot {
 
 std::optional<MailslotPath> ParseMailslotPath(std::string_view path) {
