@@ -11,7 +11,8 @@ packages=(
   wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
   # Two monitors for the saver's tests: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
-  zip
+  # The Windows release: zip writes it, its test unpacks it (zip only recommends unzip).
+  zip unzip
   libsystemd-dev systemd iproute2 tshark python3 tzdata
   libx11-dev libxfixes-dev libxss-dev libxrandr-dev libwayland-dev
   weston xscreensaver man-db

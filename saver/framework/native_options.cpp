@@ -71,7 +71,8 @@ ParsedNativeOptions ParseNativeOptions(std::span<const std::string_view> args,
     }
     if (!parsed.error.empty()) return parsed;
   }
-  if (!window_id && xscreensaver_window) {
+  // Set but empty counts as unset, as the program takes its other variables.
+  if (!window_id && xscreensaver_window && *xscreensaver_window) {
     if (!ParseWindowId(xscreensaver_window, window_id.emplace())) {
       parsed.error = std::string("bad XSCREENSAVER_WINDOW: ") + xscreensaver_window;
       return parsed;

@@ -35,8 +35,8 @@ struct ParsedNativeOptions {
 };
 
 // args without the program name; xscreensaver_window is that variable's value, or null when
-// unset. -window-id wins over the variable, the variable over -root. Options may be spelled
-// with one dash or two.
+// unset (an empty value counts as unset). -window-id wins over the variable, the variable over
+// -root. Options may be spelled with one dash or two.
 ParsedNativeOptions ParseNativeOptions(std::span<const std::string_view> args,
                                        const char* xscreensaver_window);
 

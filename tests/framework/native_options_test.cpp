@@ -49,6 +49,10 @@ TEST(NativeOptionsTest, ForeignWindowFromArgumentThenEnvironmentThenRoot) {
   EXPECT_EQ(Parse({}, "4194312").options.foreign->id, 4194312u);
   EXPECT_EQ(Parse({"-window-id", "0x2a"}, "0x600008").options.foreign->id, 0x2au);
   EXPECT_FALSE(Parse({}, "window").error.empty());
+  // An empty value is no window: the command line alone decides.
+  ParsedNativeOptions empty = Parse({"/c"}, "");
+  EXPECT_TRUE(empty.error.empty());
+  EXPECT_FALSE(empty.options.foreign);
 }
 
 }  // namespace

@@ -83,6 +83,11 @@ done
 [ $? -eq 2 ] || fail "bad window size accepted"
 # A saver window that cannot be made ends the saver with 0.
 DISPLAY= "$verdant" /s 2>/dev/null || fail "no display: exit code $?"
+# So does an X window id that names no window (XScreenSaver's window already gone).
+for gone in "-window-id 0x7fffff00" "-root --window-id 0x7fffff00"; do
+  "$verdant" $gone 2>/dev/null || fail "$gone: exit code $?"
+done
+XSCREENSAVER_WINDOW=0x7fffff00 "$verdant" 2>/dev/null || fail "XSCREENSAVER_WINDOW of no window: exit code $?"
 
 # Plants appear on every display under an empty pointer; the desktop's own screen saver still
 # starts when the input is idle; a window manager's close request and the side buttons and the

@@ -51,6 +51,10 @@ pid=$!
 sleep 1
 alive || fail "XSCREENSAVER_WINDOW: not running"
 expect_term "XSCREENSAVER_WINDOW"
+# Only SDL's X11 driver can draw in an X window, whatever driver the environment asks for.
+SDL_VIDEODRIVER=wayland XSCREENSAVER_WINDOW=$root "$verdant" --ticks 2 2>"$work/err" ||
+  fail "SDL_VIDEODRIVER=wayland: exit code $?"
+[ -s "$work/err" ] && fail "SDL_VIDEODRIVER=wayland: $(cat "$work/err")"
 XSCREENSAVER_WINDOW=nonsense "$verdant" 2>/dev/null
 [ $? -eq 2 ] || fail "a bad XSCREENSAVER_WINDOW accepted"
 

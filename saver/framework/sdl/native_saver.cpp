@@ -15,10 +15,11 @@ namespace verdant {
 namespace {
 
 // Only a desktop will do: SDL would otherwise fall back to an off-screen driver and the saver
-// would run unseen. Another program's window is an X window.
+// would run unseen. Another program's window is an X window, whatever SDL_VIDEODRIVER asks for:
+// no other driver can draw in it.
 bool ChooseVideoDriver(bool foreign) {
   std::string drivers =
-      UsableVideoDrivers(std::getenv("SDL_VIDEODRIVER"), foreign ? "x11" : "x11,wayland");
+      foreign ? "x11" : UsableVideoDrivers(std::getenv("SDL_VIDEODRIVER"), "x11,wayland");
   if (drivers.empty()) {
     std::fputs("verdant: the Wayland compositor has no seat (no keyboard or pointer) for SDL\n",
                stderr);

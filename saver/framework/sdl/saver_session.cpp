@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "saver/framework/sdl/x11_root_window.h"
+#include "saver/framework/sdl/x11_window_exists.h"
 
 namespace verdant {
 namespace {
@@ -52,6 +53,10 @@ bool SaverSession::Open(const NativeOptions& options) {
     std::uint64_t id = options.foreign->id ? options.foreign->id : X11RootWindow();
     if (!id) {
       SDL_SetError("no X display to take the root window of");
+      return false;
+    }
+    if (!X11WindowExists(id)) {
+      SDL_SetError("no X window 0x%llx", static_cast<unsigned long long>(id));
       return false;
     }
     return Add(
