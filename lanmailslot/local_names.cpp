@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
+
+#include "textcase/ascii_case.h"
 
 namespace lanmailslot {
 
@@ -13,7 +13,7 @@ std::string NetbiosName(std::string_view name) {
   std::string upper(name.substr(0, kMaxNetbiosName));
   // The wire pads names with spaces, so trailing ones would not survive the journey.
   upper.erase(upper.find_last_not_of(' ') + 1);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  textcase::ToUpper(upper);
   return upper;
 }
 
@@ -24,12 +24,6 @@ std::string ComputerNameFromHost(std::string_view host_name) {
 std::string WorkgroupFrom(const char* variable_value) {
   const std::string workgroup = NetbiosName(variable_value == nullptr ? "" : variable_value);
   return workgroup.empty() ? kDefaultWorkgroup : workgroup;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-    return std::toupper(x) == std::toupper(y);
-  });
 }
 
 std::optional<LocalNames> ReadLocalNames() {

@@ -22,7 +22,6 @@ std::string NetbiosName(std::string_view name);
 std::string ComputerNameFromHost(std::string_view host_name);
 // The workgroup from the environment's value, or WORKGROUP when it is unset or names nothing.
 std::string WorkgroupFrom(const char* variable_value);
-bool SameName(std::string_view a, std::string_view b);
 
 // From gethostname and the environment; nothing (errno set) when the host has no name.
 std::optional<LocalNames> ReadLocalNames();

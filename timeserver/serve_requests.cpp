@@ -1,6 +1,6 @@
 #include <algorithm>
-#include <cctype>
 
+#include "textcase/ascii_case.h"
 #include "timeserver/service_codes.h"
 #include "timeserver/time_service.h"
 
@@ -10,13 +10,6 @@ namespace {
 // A requester name is put into a path, so it must name a machine and nothing local.
 bool IsComputerName(std::string_view name) {
   return !name.empty() && timeproto::CanNameMailslotHost(name);
-}
-
-// Computer names compare without regard to case.
-bool SameComputerName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-    return std::toupper(x) == std::toupper(y);
-  });
 }
 
 }  // namespace
@@ -57,7 +50,8 @@ void TimeService::Answer(std::size_t received) {
 Handle TimeService::OpenReplyMailslot(const std::string& requester) {
   auto& mailslots = platform_.mailslots;
   const Handle file = mailslots.CreateFileA(timeproto::ClientPath(requester));
-  if (file != kInvalidHandle || !SameComputerName(requester, computer_name_)) return file;
+  if (file != kInvalidHandle || !textcase::EqualIgnoringCase(requester, computer_name_))
+    return file;
   return mailslots.CreateFileA(timeproto::kClientMailslot);
 }
 

@@ -11,6 +11,7 @@
 
 #include "lanmailslot/mailslot_path.h"
 #include "linuxtime/local_time.h"
+#include "textcase/ascii_case.h"
 
 namespace timeserver {
 namespace {
@@ -79,7 +80,8 @@ std::optional<lanmailslot::Destination> LinuxServerMailslots::ReplyDestination(
     return lanmailslot::Destination{mailslotwire::kDirectUnique, endpoint_->names().computer,
                                     lanmailslot::kLoopback};
   }
-  if (!last_sender_ || !lanmailslot::SameName(host, last_sender_->source_name)) return std::nullopt;
+  if (!last_sender_ || !textcase::EqualIgnoringCase(host, last_sender_->source_name))
+    return std::nullopt;
   return lanmailslot::Destination{mailslotwire::kDirectUnique, last_sender_->source_name,
                                   last_sender_->source_ip, last_sender_->source_port};
 }
