@@ -3,12 +3,12 @@
 # Default, Cancel, the lists and the number fields store, read back as the saver reads them.
 # Driven with the keyboard in tab order: plant list, colour list, background list, Delay,
 # Number, Ok, Default, Cancel, Help.
-#   gtk_dialog_test.sh <verdant> <print_settings> <close_window>   (DISPLAY set)
+#   gtk_dialog_test.sh <verdant> <print_settings> <x11_probe>   (DISPLAY set)
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/poll.sh"
 verdant=$1
 print_settings=$2
-close_window=$3
+probe=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config NO_AT_BRIDGE=1
@@ -116,7 +116,7 @@ fi
 echo "== closing the window is Cancel"
 if open_dialog /C; then
   keys Tab Tab Tab Tab Tab Tab space  # Default
-  "$close_window" "$dialog"
+  "$probe" close "$dialog"
   expect_end "closing the window"
   cmp -s "$ini" "$work/before.ini" || fail "closing the window changed control.ini"
 fi

@@ -1,4 +1,4 @@
-// What the native saver test asks of the X server that xdotool cannot:
+// What the GUI tests (native saver, settings dialog) ask of the X server that xdotool cannot:
 //   x11_probe displays            the number of displays (RandR monitors) of the screen
 //   x11_probe cursor-pixels       pixels of the pointer image that are not fully transparent
 //   x11_probe close <window>      asks the window to close, as a window manager does
