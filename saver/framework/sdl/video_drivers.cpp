@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace verdant {
 namespace {
@@ -37,16 +38,14 @@ bool CompositorLacksSeat() {
 std::string UsableVideoDrivers(const char* requested, std::string_view fallback) {
   std::string_view list = requested && *requested ? requested : fallback;
   std::string usable;
-  bool checked = false;
-  bool lacks_seat = false;
+  std::optional<bool> lacks_seat;  // asked of the compositor once, when "wayland" comes up
   while (!list.empty()) {
     std::size_t comma = list.find(',');
     std::string_view name = list.substr(0, comma);
     list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
     if (name == "wayland") {
-      if (!checked) lacks_seat = CompositorLacksSeat();
-      checked = true;
-      if (lacks_seat) continue;
+      if (!lacks_seat) lacks_seat = CompositorLacksSeat();
+      if (*lacks_seat) continue;
     }
     if (name.empty()) continue;
     if (!usable.empty()) usable += ',';
