@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace verdant {
 namespace {
 
@@ -69,17 +71,14 @@ TEST(ChooseSaverModeTest, TheWholeLineDecides) {
 }
 
 TEST(PreviewParentTest, SlashPWithAColonOrSpacesAndADecimalHandle) {
-  EXPECT_EQ(PreviewParent("/p 1234"), 1234u);
-  EXPECT_EQ(PreviewParent("/P:1234"), 1234u);
-  EXPECT_EQ(PreviewParent("/p    66"), 66u);
-  EXPECT_EQ(PreviewParent("/p:4294967295"), 4294967295u);
-  EXPECT_EQ(PreviewParent("/p 0"), 0u);
+  // Digits beyond 32 bits name no window.
+  for (const auto& [argument, handle] :
+       {std::pair{"/p 1234", 1234u}, std::pair{"/P:1234", 1234u}, std::pair{"/p    66", 66u},
+        std::pair{"/p:4294967295", 4294967295u}, std::pair{"/p 0", 0u},
+        std::pair{"/p 4294967296", 0u}, std::pair{"/p 99999999999999999999999", 0u}}) {
+    EXPECT_EQ(PreviewParent(argument), handle) << argument;
+  }
   EXPECT_EQ(PreviewParent(SaverArgument("C:\\WINDOWS\\system32\\verdant.scr /p 65552")), 65552u);
-}
-
-TEST(PreviewParentTest, AHandleBeyond32BitsNamesNoWindow) {
-  EXPECT_EQ(PreviewParent("/p 4294967296"), 0u);
-  EXPECT_EQ(PreviewParent("/p 99999999999999999999999"), 0u);
 }
 
 TEST(PreviewParentTest, EveryOtherTextIsNoPreview) {

@@ -3,51 +3,38 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <vector>
+#include <utility>
 
 namespace verdant {
 namespace {
 
-// A platform's metrics; every metric read is recorded, unknown ones are 0.
+// A platform's metrics; unknown ones are 0.
 class FakeMetrics : public ScreenMetrics {
  public:
   explicit FakeMetrics(std::map<int, int> values) : values_(std::move(values)) {}
   int GetSystemMetrics(int index) override {
-    read.push_back(index);
     auto found = values_.find(index);
     return found == values_.end() ? 0 : found->second;
   }
-  std::vector<int> read;
 
  private:
   std::map<int, int> values_;
 };
 
-TEST(SaverScreenAreaTest, OneMonitorIsThePrimaryScreenReadAsAlways) {
-  FakeMetrics metrics({{kSmCMonitors, 1},
-                       {kSmCxScreen, 1024},
-                       {kSmCyScreen, 768},
-                       {kSmCxVirtualScreen, 1024},
-                       {kSmCyVirtualScreen, 768}});
-  EXPECT_EQ(SaverScreenArea(metrics), (ScreenArea{0, 0, 1024, 768}));
-  EXPECT_EQ(metrics.read, (std::vector<int>{kSmCMonitors, kSmCxScreen, kSmCyScreen}));
-}
-
-TEST(SaverScreenAreaTest, SeveralMonitorsGiveTheVirtualScreenWhereverItStarts) {
-  // A second monitor left of and above the primary one puts the origin at negative values.
-  FakeMetrics metrics({{kSmCMonitors, 2},
-                       {kSmCxScreen, 1280},
-                       {kSmCyScreen, 1024},
-                       {kSmXVirtualScreen, -1024},
-                       {kSmYVirtualScreen, -256},
-                       {kSmCxVirtualScreen, 2304},
-                       {kSmCyVirtualScreen, 1280}});
-  EXPECT_EQ(SaverScreenArea(metrics), (ScreenArea{-1024, -256, 2304, 1280}));
-}
-
-TEST(SaverScreenAreaTest, APlatformThatCountsNoMonitorsGetsThePrimaryScreen) {
-  FakeMetrics metrics({{kSmCxScreen, 800}, {kSmCyScreen, 600}});
-  EXPECT_EQ(SaverScreenArea(metrics), (ScreenArea{0, 0, 800, 600}));
+TEST(SaverScreenAreaTest, VirtualScreenOnlyWithSeveralMonitors) {
+  // The virtual screen differs from the primary one in each case, so a wrong choice shows.
+  const std::map<int, int> virtual_screen = {{kSmXVirtualScreen, -1024}, {kSmYVirtualScreen, -256},
+                                             {kSmCxVirtualScreen, 2304}, {kSmCyVirtualScreen, 1280},
+                                             {kSmCxScreen, 1280},        {kSmCyScreen, 1024}};
+  // No monitor count at all is a platform that predates several monitors.
+  for (const auto& [monitors, expected] :
+       {std::pair{0, ScreenArea{0, 0, 1280, 1024}}, std::pair{1, ScreenArea{0, 0, 1280, 1024}},
+        std::pair{2, ScreenArea{-1024, -256, 2304, 1280}}}) {
+    std::map<int, int> values = virtual_screen;
+    values[kSmCMonitors] = monitors;
+    FakeMetrics metrics(values);
+    EXPECT_EQ(SaverScreenArea(metrics), expected) << monitors << " monitors";
+  }
 }
 
 }  // namespace

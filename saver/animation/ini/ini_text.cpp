@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "textcase/ascii_case.h"
+
 namespace verdant {
 namespace {
 
@@ -11,22 +13,11 @@ bool IsBlank(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -86,11 +77,11 @@ Place Locate(std::string_view text, std::string_view section, std::string_view k
     const Line line = ReadLine(text, at);
     at = line.next;
     if (line.kind == Line::Kind::kSection) {
-      in_section = SameName(line.name, section);
+      in_section = textcase::EqualIgnoringCase(line.name, section);
       sections_seen += in_section;
     }
     if (!in_section || line.kind == Line::Kind::kOther) continue;
-    if (line.kind == Line::Kind::kKey && SameName(line.name, key)) {
+    if (line.kind == Line::Kind::kKey && textcase::EqualIgnoringCase(line.name, key)) {
       place.key = line;
       return place;
     }
