@@ -1,15 +1,15 @@
 #pragma once
-// Computer, workgroup and mailslot names compare and fold case by the C locale's rules (A to Z
-// only), the same on every platform and whatever locale the program runs in.
+// Computer, workgroup, mailslot and profile names compare and fold case by the C locale's
+// rules (A to Z only), the same on every platform and whatever locale the program runs in.
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <string_view>
 
 namespace textcase {
 
+// Not std::toupper: that follows the program's locale, which a GUI toolkit may have set.
 inline char ToUpper(char c) {
-  return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 inline void ToUpper(std::string& text) {
