@@ -5,12 +5,13 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "mailslotwire/netbios_name.h"
 #include "textcase/ascii_case.h"
 
 namespace lanmailslot {
 
 std::string NetbiosName(std::string_view name) {
-  std::string upper(name.substr(0, kMaxNetbiosName));
+  std::string upper(name.substr(0, mailslotwire::kMaxNetbiosNameLength));
   // The wire pads names with spaces, so trailing ones would not survive the journey.
   upper.erase(upper.find_last_not_of(' ') + 1);
   textcase::ToUpper(upper);

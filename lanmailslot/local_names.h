@@ -7,7 +7,6 @@
 
 namespace lanmailslot {
 
-inline constexpr std::size_t kMaxNetbiosName = 15;
 inline constexpr char kWorkgroupVariable[] = "VERDANT_WORKGROUP";
 inline constexpr char kDefaultWorkgroup[] = "WORKGROUP";
 

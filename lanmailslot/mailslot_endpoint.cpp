@@ -7,6 +7,14 @@
 
 namespace lanmailslot {
 
+std::optional<MailslotEndpoint> MailslotEndpoint::OpenLocal(bool or_any_port) {
+  auto names = ReadLocalNames();
+  if (!names) return std::nullopt;
+  auto udp = UdpEndpoint::Bind(mailslotwire::kDatagramPort, or_any_port);
+  if (!udp) return std::nullopt;
+  return MailslotEndpoint(std::move(*udp), std::move(*names));
+}
+
 std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std::size_t max_size,
                                                   bool wait) {
   for (;;) {

@@ -27,6 +27,9 @@ class MailslotEndpoint {
  public:
   MailslotEndpoint(UdpEndpoint udp, LocalNames names)
       : udp_(std::move(udp)), names_(std::move(names)) {}
+  // This machine's end on the datagram port, with the host's names; when the port is taken and
+  // `or_any_port`, on an ephemeral one. Nothing (errno set) on failure.
+  static std::optional<MailslotEndpoint> OpenLocal(bool or_any_port);
 
   // The next message for `mailslot` of at most `max_size` bytes from a sender whose datagram
   // names its own address; every other datagram is dropped unread. Without `wait`, nothing (errno

@@ -41,11 +41,8 @@ Handle LinuxMailslots::CreateMailslotA(const std::string& name, std::uint32_t ma
                                        std::uint32_t) {
   const auto path = lanmailslot::ParseMailslotPath(name);
   if (!path || path->host != "." || endpoint_) return FailToOpen(EINVAL);
-  auto names = lanmailslot::ReadLocalNames();
-  if (!names) return FailToOpen(errno);
-  auto udp = lanmailslot::UdpEndpoint::Bind(mailslotwire::kDatagramPort, true);
-  if (!udp) return FailToOpen(errno);
-  endpoint_.emplace(std::move(*udp), std::move(*names));
+  endpoint_ = lanmailslot::MailslotEndpoint::OpenLocal(true);
+  if (!endpoint_) return FailToOpen(errno);
   mailslot_name_ = path->mailslot;
   max_message_size_ = max_message_size;
   return kMailslotHandle;

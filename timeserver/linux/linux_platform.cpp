@@ -48,11 +48,8 @@ Handle LinuxServerMailslots::CreateMailslotA(const std::string& name,
     errno = EINVAL;
     return kInvalidHandle;
   }
-  auto names = lanmailslot::ReadLocalNames();
-  if (!names) return kInvalidHandle;
-  auto udp = lanmailslot::UdpEndpoint::Bind(mailslotwire::kDatagramPort, false);
-  if (!udp) return kInvalidHandle;
-  endpoint_.emplace(std::move(*udp), std::move(*names));
+  endpoint_ = lanmailslot::MailslotEndpoint::OpenLocal(false);
+  if (!endpoint_) return kInvalidHandle;
   mailslot_name_ = path->mailslot;
   max_message_size_ = max_message_size;
   return kMailslotHandle;
