@@ -50,8 +50,9 @@ void TimeService::Answer(std::size_t received) {
 Handle TimeService::OpenReplyMailslot(const std::string& requester) {
   auto& mailslots = platform_.mailslots;
   const Handle file = mailslots.CreateFileA(timeproto::ClientPath(requester));
-  if (file != kInvalidHandle || !textcase::EqualIgnoringCase(requester, computer_name_))
+  if (file != kInvalidHandle || !textcase::EqualIgnoringCase(requester, computer_name_)) {
     return file;
+  }
   return mailslots.CreateFileA(timeproto::kClientMailslot);
 }
 

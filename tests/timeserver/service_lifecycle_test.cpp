@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fake_platform.h"
 #include "timeserver/service_codes.h"
 #include "timeserver/time_service.h"
@@ -9,7 +11,10 @@
 namespace timeserver::testing {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::Not;
+using ::testing::StartsWith;
 
 ServiceStatus Report(std::uint32_t state, std::uint32_t accepted, std::uint32_t exit_code,
                      std::uint32_t checkpoint, std::uint32_t wait_hint) {
@@ -106,23 +111,21 @@ TEST(ServiceLifecycle, RefusedFinalReportDoesNotSignalTheClosedStopEvent) {
   EXPECT_EQ(std::count(closed, fake.calls.end(), "SetEvent(0xe1)"), 0);
 }
 
-TEST(EventSource, ExistingKeyIsLeftAsItIs) {
-  FakePlatform fake;
-  fake.event_source_key_exists = true;
-  RunWithControls(fake, {kControlStop});
-  const auto& calls = fake.calls;
-  const auto key = std::find(calls.begin(), calls.end(), "RegCloseKey(0x6e)");
-  ASSERT_NE(key, calls.end());
-  EXPECT_THAT(key[-1], ::testing::StartsWith("RegCreateKeyExA("));
-}
-
-TEST(EventSource, KeyThatCannotBeMadeCostsOnlyTheTexts) {
-  FakePlatform fake;
-  fake.event_source_key = kNoHandle;
-  RunWithControls(fake, {kControlStop});
-  EXPECT_THAT(fake.calls, ::testing::Not(::testing::Contains("RegCloseKey(0)")));
-  EXPECT_THAT(fake.reports,
-              ElementsAre(kStartPending1, kStartPending2, kRunning, kStopPending, kStopped));
+// Only a key made here gets values; one that cannot be made costs only the texts.
+TEST(EventSource, ExistingOrUnmadeKeyGetsNoValuesAndTheServiceRuns) {
+  for (const bool exists : {true, false}) {
+    SCOPED_TRACE(exists ? "existing key" : "key not made");
+    FakePlatform fake;
+    fake.event_source_key_exists = exists;
+    if (!exists) fake.event_source_key = kNoHandle;
+    RunWithControls(fake, {kControlStop});
+    EXPECT_THAT(fake.calls, Not(Contains(StartsWith("RegSetValueExA"))));
+    EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), "RegCloseKey(0x6e)"),
+              exists ? 1 : 0);
+    EXPECT_THAT(fake.calls, Not(Contains("RegCloseKey(0)")));
+    EXPECT_THAT(fake.reports,
+                ElementsAre(kStartPending1, kStartPending2, kRunning, kStopPending, kStopped));
+  }
 }
 
 TEST(ProgramEntry, RunsTheServiceUnderTheDispatcherThenEndsTheProcess) {
