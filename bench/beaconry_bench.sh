@@ -7,10 +7,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-build}" && pwd)
-bin=$build/win32/bin
 run=$root/scripts/wine-run.sh
 service=Beaconry
-export WINEPREFIX=$build/native/wineprefix
+# The Windows build and prefix that the tests of this machine use.
+WINE_ARCH=$("$root/scripts/windows-test-build.sh" | head -n 1)
+bin=$build/$WINE_ARCH/bin
+export WINE_ARCH WINEPREFIX=$build/native/wineprefix-$WINE_ARCH
 
 "$run" --init
 cleanup() {

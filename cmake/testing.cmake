@@ -18,9 +18,36 @@ endif()
 
 set(WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh)
 set(WITH_XVFB ${PROJECT_SOURCE_DIR}/scripts/with-xvfb.sh)
-# Folder of the Windows build's executables, given to the native build by the Makefile.
-set(WIN32_BIN_DIR "" CACHE PATH "bin folder of the i686-w64-mingw32 build")
-set(WINE_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix)
+# Folders of the two Windows builds' executables, given to the native build by the Makefile.
+set(WIN32_BIN_DIR "" CACHE PATH "bin folder of the i686-w64-mingw32 build (the product)")
+set(WIN64_BIN_DIR "" CACHE PATH "bin folder of the x86_64-w64-mingw32 build")
+set(WINDOWS_TEST_BUILD "" CACHE STRING "Windows build the Wine tests run: win32, win64, or empty for what this machine runs")
+
+# The Windows build that the Wine tests run: WINDOWS_BIN_DIR, under the Wine named by WINE_ARCH.
+set(WINDOWS_BIN_DIR "")
+if(NOT WIN32 AND WIN32_BIN_DIR AND WIN64_BIN_DIR)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env WINDOWS_TEST_BUILD=${WINDOWS_TEST_BUILD}
+    ${PROJECT_SOURCE_DIR}/scripts/windows-test-build.sh
+    OUTPUT_VARIABLE choice ERROR_VARIABLE why RESULT_VARIABLE rc OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${why}")
+  endif()
+  # Not a list: the sentence holds a semicolon.
+  string(FIND "${choice}" "\n" line_end)
+  string(SUBSTRING "${choice}" 0 ${line_end} WINE_ARCH)
+  math(EXPR line_end "${line_end} + 1")
+  string(SUBSTRING "${choice}" ${line_end} -1 WINDOWS_TESTS_SENTENCE)
+  string(TOUPPER "${WINE_ARCH}_BIN_DIR" bin_var)
+  set(WINDOWS_BIN_DIR ${${bin_var}})
+  message(STATUS "${WINDOWS_TESTS_SENTENCE}")
+  # Read out by `make test` before the tests start.
+  file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.txt "${WINDOWS_TESTS_SENTENCE}\n")
+else()
+  file(REMOVE ${CMAKE_BINARY_DIR}/windows-tests.txt)
+endif()
+# One prefix per kind of Wine: a 32-bit prefix cannot serve 64-bit programs, nor the reverse.
+set(WINE_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix-${WINE_ARCH})
+set(WINE_ENVIRONMENT "WINEPREFIX=${WINE_PREFIX_DIR};WINE_ARCH=${WINE_ARCH}")
 
 # verdant_add_unit_test(<name> SOURCES <files…> LIBS <targets…>)
 function(verdant_add_unit_test name)
@@ -30,8 +57,8 @@ function(verdant_add_unit_test name)
   if(NOT WIN32)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES LABELS unit TIMEOUT 300)
-    if(WIN32_BIN_DIR)
-      verdant_add_wine_test(${name}.exe COMMAND ${WIN32_BIN_DIR}/${name}.exe)
+    if(WINDOWS_BIN_DIR)
+      verdant_add_wine_test(${name}.exe COMMAND ${WINDOWS_BIN_DIR}/${name}.exe)
     endif()
   endif()
 endfunction()
@@ -51,7 +78,7 @@ function(verdant_register_wine name gui timeout)
   add_test(NAME ${name} COMMAND ${cmd})
   set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${timeout}
     FIXTURES_REQUIRED wineprefix
-    ENVIRONMENT "WINEPREFIX=${WINE_PREFIX_DIR};WIN32_BIN_DIR=${WIN32_BIN_DIR};WINE_RUN=${WINE_RUN};WITH_XVFB=${WITH_XVFB};ARTIFACT_DIR=${CMAKE_BINARY_DIR}/artifacts")
+    ENVIRONMENT "${WINE_ENVIRONMENT};WINDOWS_BIN_DIR=${WINDOWS_BIN_DIR};WINE_RUN=${WINE_RUN};WITH_XVFB=${WITH_XVFB};ARTIFACT_DIR=${CMAKE_BINARY_DIR}/artifacts")
 endfunction()
 
 # verdant_add_wine_test(<name> COMMAND <program and args…> [GUI] [TIMEOUT s])
@@ -62,19 +89,19 @@ function(verdant_add_wine_test name)
 endfunction()
 
 # verdant_add_wine_script(<name> SCRIPT <file> [ARGS …] [GUI] [TIMEOUT s])
-# A shell script that drives Windows programs itself; it gets WINE_RUN, WIN32_BIN_DIR and
-# WINEPREFIX in its environment and uses the harness for every Windows program it starts.
+# A shell script that drives Windows programs itself; it gets WINE_RUN, WINDOWS_BIN_DIR,
+# WINE_ARCH and WINEPREFIX in its environment and uses the harness for every Windows program it starts.
 function(verdant_add_wine_script name)
   cmake_parse_arguments(T "GUI" "SCRIPT;TIMEOUT" "ARGS" ${ARGN})
   verdant_register_wine(${name} "${T_GUI}" "${T_TIMEOUT}" bash ${T_SCRIPT} ${T_ARGS})
 endfunction()
 
-if(NOT WIN32 AND WIN32_BIN_DIR)
+if(WINDOWS_BIN_DIR)
   # One prefix for the whole run, made before the first Wine test and its server ended after.
   add_test(NAME wine.prefix.setup COMMAND ${WINE_RUN} --init)
   add_test(NAME wine.prefix.cleanup COMMAND ${WINE_RUN} --shutdown)
   set_tests_properties(wine.prefix.setup PROPERTIES FIXTURES_SETUP wineprefix LABELS wine
-    TIMEOUT 600 ENVIRONMENT "WINEPREFIX=${WINE_PREFIX_DIR}")
+    TIMEOUT 600 ENVIRONMENT "${WINE_ENVIRONMENT}")
   set_tests_properties(wine.prefix.cleanup PROPERTIES FIXTURES_CLEANUP wineprefix LABELS wine
-    TIMEOUT 120 ENVIRONMENT "WINEPREFIX=${WINE_PREFIX_DIR}")
+    TIMEOUT 120 ENVIRONMENT "${WINE_ENVIRONMENT}")
 endif()

@@ -1,15 +1,26 @@
-# Writes the release zip: one folder holding the four programs without their symbols (a third of
-# the size) and INSTALL.txt with the line ends Windows editors expect.
-#   cmake -DVERSION=… -DBIN_DIR=… -DZIP_FILE=… -DSTRIP=… -DZIP=… -DINSTALL_TEXT=… -P make_zip.cmake
+# Writes the release zip: one folder holding the four programs of each build without their
+# symbols (a third of the size), x86/ for 32-bit Windows and x64/ for 64-bit Windows, and
+# INSTALL.txt with the line ends Windows editors expect.
+#   cmake -DVERSION=… -DBIN_DIR32=… -DBIN_DIR64=… -DZIP_FILE=… -DSTRIP32=… -DSTRIP64=… -DZIP=…
+#         -DINSTALL_TEXT=… -P make_zip.cmake
 get_filename_component(out_dir ${ZIP_FILE} DIRECTORY)
 set(folder verdant-suite-${VERSION})
 set(stage ${out_dir}/${folder})
 file(REMOVE_RECURSE ${stage})
 file(REMOVE ${ZIP_FILE})
-file(MAKE_DIRECTORY ${stage})
-foreach(program verdant.scr beaconry.exe horolan.exe dockhand.exe)
-  execute_process(COMMAND ${STRIP} -o ${stage}/${program} ${BIN_DIR}/${program}
-    COMMAND_ERROR_IS_FATAL ANY)
+foreach(build x86:${BIN_DIR32}:${STRIP32} x64:${BIN_DIR64}:${STRIP64})
+  string(REPLACE ":" ";" build ${build})
+  list(GET build 0 subfolder)
+  list(GET build 1 bin_dir)
+  list(GET build 2 strip)
+  file(MAKE_DIRECTORY ${stage}/${subfolder})
+  foreach(program verdant.scr beaconry.exe horolan.exe dockhand.exe)
+    if(NOT EXISTS ${bin_dir}/${program})
+      message(FATAL_ERROR "${bin_dir}/${program} is missing: build both Windows builds first")
+    endif()
+    execute_process(COMMAND ${strip} -o ${stage}/${subfolder}/${program} ${bin_dir}/${program}
+      COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
 endforeach()
 configure_file(${INSTALL_TEXT} ${stage}/INSTALL.txt @ONLY NEWLINE_STYLE CRLF)
 execute_process(COMMAND ${ZIP} -q -r -X ${ZIP_FILE} ${folder} WORKING_DIRECTORY ${out_dir}

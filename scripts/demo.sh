@@ -3,9 +3,13 @@
 #   demo.sh <build folder>
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
-export WINEPREFIX=$build/demo-wineprefix
 here=$(dirname "$0")
-bin=$build/win32/bin
+# The Windows build this machine runs, as the tests choose it.
+{ read -r WINE_ARCH && read -r sentence; } < <("$here/windows-test-build.sh")
+echo "${sentence/Windows tests/Demo}"
+echo
+export WINE_ARCH WINEPREFIX=$build/demo-wineprefix-$WINE_ARCH
+bin=$build/$WINE_ARCH/bin
 "$here/wine-run.sh" --init
 trap '"$here/wine-run.sh" --shutdown' EXIT
 for prog in "$bin"/{dockhand,beaconry,horolan,svc_control}.exe; do
@@ -48,6 +52,6 @@ wait "$keeper" || true
 "$here/wine-run.sh" "$bin/dockhand.exe" Beaconry /r >/dev/null
 
 echo "== verdant.scr, the screen saver, on a virtual screen for about 45 seconds =="
-WINE_RUN="$here/wine-run.sh" WIN32_BIN_DIR="$bin" ARTIFACT_DIR="$build/demo" \
+WINE_RUN="$here/wine-run.sh" WINDOWS_BIN_DIR="$bin" ARTIFACT_DIR="$build/demo" \
   "$here/with-xvfb.sh" bash "$here/../tests/wine/saver_picture_test.sh"
 echo "picture of the running saver: $build/demo/saver.png"

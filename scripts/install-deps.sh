@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config git
-  mingw-w64 g++-mingw-w64-i686-win32
+  mingw-w64 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   libsdl2-dev libpng-dev libcairo2-dev libgtk-3-dev
-  wine wine32 xvfb xdotool x11-utils imagemagick util-linux bc
+  # wine64 runs the x86_64 build where the kernel executes no 32-bit code.
+  wine wine32 wine64 xvfb xdotool x11-utils imagemagick util-linux bc
   # Two monitors for the saver's tests: Xorg's dummy driver, and Xinerama for Wine's 32-bit side.
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
   # The Windows release: zip writes it, its test unpacks it (zip only recommends unzip).

@@ -4,12 +4,23 @@
 #   wine-run.sh <program.exe> [args…]   run it (also `wine-run.sh sc …`, `reg …`, any builtin)
 #   wine-run.sh --init                  create the prefix if it is not there yet
 #   wine-run.sh --shutdown              end this prefix's wineserver, and nothing else
+# WINE_ARCH picks the Wine: win32 runs the i686 build under 32-bit Wine, win64 the x86_64 build
+# under 64-bit Wine, for kernels that execute no 32-bit code (scripts/windows-test-build.sh
+# tells which). Each needs a prefix of its own kind.
 # WINE_RUN_DEBUG, when set, replaces WINEDEBUG=-all (e.g. err+eventlog to see event-log entries).
 set -uo pipefail
 
 : "${WINEPREFIX:?WINEPREFIX must name the private prefix of the build}"
 export WINEPREFIX
-export WINEARCH=win32
+export WINEARCH="${WINE_ARCH:?WINE_ARCH must be win32 or win64}"
+# The loader and server by their own names: the `wine` wrapper always takes the 32-bit loader
+# where that is installed, whether or not this kernel can run it.
+case "$WINEARCH" in
+  win32) loader=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32 ;;
+  win64) loader=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 ;;
+  *) echo "wine-run.sh: WINE_ARCH is win32 or win64, not $WINEARCH" >&2; exit 2 ;;
+esac
+export WINELOADER=$loader WINESERVER
 export WINEDEBUG="${WINE_RUN_DEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Console programs need no display; GUI tests get one from with-xvfb.sh.
@@ -24,13 +35,13 @@ case "${1:-}" in
     exec 9>"$WINEPREFIX.lock"
     flock 9
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      no_clock wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; exit 1; }
+      no_clock "$loader" wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; exit 1; }
     fi
-    no_clock wineserver -w
+    no_clock "$WINESERVER" -w
     exit 0
     ;;
   --shutdown)
-    wineserver -k 2>/dev/null
+    "$WINESERVER" -k 2>/dev/null
     exit 0
     ;;
   "")
@@ -39,4 +50,4 @@ case "${1:-}" in
     ;;
 esac
 
-no_clock wine "$@"
+no_clock "$loader" "$@"

@@ -4,9 +4,10 @@ namespace verdant {
 namespace {
 
 WindowHandle TopLevelWindow(HelpHookPlatform& platform, WindowHandle window) {
-  while (static_cast<std::uint32_t>(platform.GetWindowLongA(window, kGwlStyle)) & kWsChild) {
-    auto parent = static_cast<WindowHandle>(
-        static_cast<std::uint32_t>(platform.GetWindowLongA(window, kGwlHwndParent)));
+  // The style is a 32-bit value whatever the width of the long that carries it.
+  while (static_cast<std::uint32_t>(platform.GetWindowLongPtrA(window, kGwlStyle)) & kWsChild) {
+    const auto parent =
+        static_cast<WindowHandle>(platform.GetWindowLongPtrA(window, kGwlpHwndParent));
     if (parent == 0) break;
     window = parent;
   }

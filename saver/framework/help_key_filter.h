@@ -18,7 +18,9 @@ struct HelpHookPlatform {
   virtual ~HelpHookPlatform() = default;
   // CallNextHookEx with the kept hook handle and the same arguments.
   virtual MessageResult CallNextHookEx(int code, MessageWParam w_param, MessageLParam l_param) = 0;
-  virtual std::int32_t GetWindowLongA(WindowHandle window, int index) = 0;
+  // A window long at the width of a pointer, so that a parent handle comes back whole on
+  // 64-bit Windows; on 32-bit Windows this is GetWindowLongA itself.
+  virtual std::intptr_t GetWindowLongPtrA(WindowHandle window, int index) = 0;
   virtual void PostMessageA(WindowHandle window, unsigned message, MessageWParam w_param,
                             MessageLParam l_param) = 0;
 };

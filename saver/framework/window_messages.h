@@ -36,7 +36,7 @@ inline constexpr unsigned kVkF1 = 0x70;
 inline constexpr int kMsgfDialogBox = 0;
 
 inline constexpr int kGwlStyle = -16;
-inline constexpr int kGwlHwndParent = -8;
+inline constexpr int kGwlpHwndParent = -8;
 inline constexpr std::uint32_t kWsChild = 0x40000000;
 
 // Combo-box messages and results of the configuration dialog.

@@ -17,10 +17,10 @@ class FakeHookPlatform : public HelpHookPlatform {
     passed.push_back({code, w, l});
     return 55;
   }
-  std::int32_t GetWindowLongA(WindowHandle window, int index) override {
+  std::intptr_t GetWindowLongPtrA(WindowHandle window, int index) override {
     const Window& w = windows.at(window);
-    return index == kGwlStyle ? static_cast<std::int32_t>(w.style)
-                              : static_cast<std::int32_t>(w.parent);
+    return index == kGwlStyle ? static_cast<std::intptr_t>(w.style)
+                              : static_cast<std::intptr_t>(w.parent);
   }
   void PostMessageA(WindowHandle window, unsigned message, MessageWParam w,
                     MessageLParam l) override {
@@ -102,6 +102,16 @@ TEST_F(HelpKeyFilterTest, TheWalkStopsAtTheLastWindowWhenAParentIsMissing) {
   Filter(kMsgfDialogBox, {50, kWmKeyDown, kVkF1});
   ASSERT_EQ(platform.posted.size(), 1u);
   EXPECT_EQ(platform.posted[0].window, 40u);
+}
+
+TEST_F(HelpKeyFilterTest, AParentHandleIsFollowedAtItsFullWidth) {
+  // The top bit set: cut to 32 bits on a 64-bit build, this would be dialog 10.
+  const WindowHandle wide = (WindowHandle{1} << (sizeof(WindowHandle) * 8 - 1)) | 10;
+  platform.windows[wide] = {kVisible, 1};
+  platform.windows[60] = {kWsChild, wide};
+  Filter(kMsgfDialogBox, {60, kWmKeyDown, kVkF1});
+  ASSERT_EQ(platform.posted.size(), 1u);
+  EXPECT_EQ(platform.posted[0].window, wide);
 }
 
 TEST_F(HelpKeyFilterTest, OtherDialogMessagesArePassedOn) {

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Checks that a Windows program can start on Windows XP SP3: every function in its import table
-# is in its checked-in list (functions XP SP3 has), and its PE header asks for no newer Windows.
-#   imports_test.sh <objdump> <program> <allowed imports: "DLL function" per line>
+# Checks that a Windows program can start on the oldest Windows of its kind: every function in
+# its import table is in its checked-in list (functions that Windows has), and its PE header is
+# of the kind and asks for no newer Windows.
+#   imports_test.sh <objdump> <program> <allowed imports: "DLL function" per line> <format> <version>
+# The 32-bit programs are pei-i386 for XP SP3 (5.1); the 64-bit ones pei-x86-64 for x64 XP (5.2).
 set -euo pipefail
 export LC_ALL=C
-objdump=$1 program=$2 allowed=$3
+objdump=$1 program=$2 allowed=$3 format=$4 oldest=$5
 
 dump=$("$objdump" -p "$program")
-grep -q 'file format pei-i386' <<<"$dump" || { echo "$program: not a 32-bit PE program"; exit 1; }
+grep -q "file format $format\$" <<<"$dump" || { echo "$program: not a $format program"; exit 1; }
 
 # "DLL function" per import, DLL names in capitals since Windows ignores their case.
 imports=$(awk '
@@ -26,15 +28,17 @@ if [ -n "$unlisted" ]; then
   status=1
 fi
 
-# XP is Windows 5.1: its loader refuses a program whose header asks for a later version.
+# The loader refuses a program whose header asks for a later version than its own.
+IFS=. read -r oldest_major oldest_minor <<<"$oldest"
 for field in OSystem Subsystem; do
   version=$(awk -v f="^(Major|Minor)${field}Version$" '$1 ~ f { printf "%s ", $2 }' <<<"$dump")
   read -r major minor <<<"$version" || true
   if [ -z "${minor:-}" ]; then
     echo "$program: no $field version in the header"
     status=1
-  elif [ "$major" -gt 5 ] || { [ "$major" -eq 5 ] && [ "$minor" -gt 1 ]; }; then
-    echo "$program: $field version $major.$minor is later than XP's 5.1"
+  elif [ "$major" -gt "$oldest_major" ] ||
+    { [ "$major" -eq "$oldest_major" ] && [ "$minor" -gt "$oldest_minor" ]; }; then
+    echo "$program: $field version $major.$minor is later than $oldest"
     status=1
   else
     echo "$program: $field version $major.$minor"

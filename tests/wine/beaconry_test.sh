@@ -6,9 +6,9 @@
 # Controls go through svc_control.exe (Wine's sc has no pause or continue).
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/poll.sh"
-: "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}"
+: "${WINE_RUN:?}" "${WINDOWS_BIN_DIR:?}"
 
-bin=$WIN32_BIN_DIR
+bin=$WINDOWS_BIN_DIR
 service=Beaconry  # the name the program registers under
 work=$(mktemp -d)
 failed=0

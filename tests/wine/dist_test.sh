@@ -1,37 +1,54 @@
 #!/usr/bin/env bash
-# The release zip as a Windows user gets it: one folder with the four programs, stripped, and
-# INSTALL.txt; each program run from it behaves as the one built (the same texts and exit
-# codes), and the saver opens its dialog.
-#   dist_test.sh <zip> <objdump>
+# The release zip as a Windows user gets it: one folder with INSTALL.txt and the four programs of
+# each build, stripped, in x86/ and x64/; each program of the build this machine runs behaves,
+# run from it, as the one built (the same texts and exit codes), and the saver opens its dialog.
+#   dist_test.sh <zip> <objdump of 32-bit programs> <objdump of 64-bit programs>
 source "$(dirname "$0")/saver_common.sh"
-zip=$1 objdump=$2
+zip=$1 objdump32=$2 objdump64=$3
 [ -f "$zip" ] || fail "$zip is missing: run make dist"
-folder=$(basename "$zip" -win32.zip)
+folder=$(basename "$zip" -windows.zip)
 
-echo "== the zip holds $folder/ with the four programs and INSTALL.txt"
+echo "== the zip holds $folder/ with INSTALL.txt and the four programs in x86/ and x64/"
 mkdir "$work/unzipped"
 unzip -q "$zip" -d "$work/unzipped" || fail "cannot unpack $zip"
-listing=$(cd "$work/unzipped" && find . -type f | sort | tr '\n' ' ')
-expected="./$folder/INSTALL.txt ./$folder/beaconry.exe ./$folder/dockhand.exe ./$folder/horolan.exe ./$folder/verdant.scr "
-[ "$listing" = "$expected" ] || fail "the zip holds: $listing"
-release=$work/unzipped/$folder
-for program in beaconry.exe dockhand.exe horolan.exe verdant.scr; do
-  "$objdump" -h "$release/$program" | grep -q debug && fail "$program keeps its debug sections"
-  "$objdump" -t "$release/$program" | grep -q '^\[' && fail "$program keeps its symbols"
-  built=$(stat -c %s "$WIN32_BIN_DIR/$program") shipped=$(stat -c %s "$release/$program")
-  ((shipped < built)) || fail "$program is not smaller than the built one ($shipped, $built bytes)"
+listing=$(cd "$work/unzipped" && find . -type f | LC_ALL=C sort | tr '\n' ' ')
+expected="./$folder/INSTALL.txt"
+for build in x64 x86; do
+  for program in beaconry.exe dockhand.exe horolan.exe verdant.scr; do
+    expected+=" ./$folder/$build/$program"
+  done
 done
-grep -q $'\r$' "$release/INSTALL.txt" || fail "INSTALL.txt lacks Windows line ends"
-grep -qF "Verdant Drift ${folder#verdant-suite-} for Windows" "$release/INSTALL.txt" ||
+[ "$listing" = "$expected " ] || fail "the zip holds: $listing"
+for build in x86:$objdump32:pei-i386 x64:$objdump64:pei-x86-64; do
+  IFS=: read -r subfolder objdump format <<<"$build"
+  for program in beaconry.exe dockhand.exe horolan.exe verdant.scr; do
+    shipped=$work/unzipped/$folder/$subfolder/$program
+    "$objdump" -f "$shipped" | grep -q "file format $format$" ||
+      fail "$subfolder/$program is not a $format program"
+    "$objdump" -h "$shipped" | grep -q debug && fail "$subfolder/$program keeps its debug sections"
+    "$objdump" -t "$shipped" | grep -q '^\[' && fail "$subfolder/$program keeps its symbols"
+  done
+done
+grep -q $'\r$' "$work/unzipped/$folder/INSTALL.txt" || fail "INSTALL.txt lacks Windows line ends"
+grep -qF "Verdant Drift ${folder#verdant-suite-} for Windows" "$work/unzipped/$folder/INSTALL.txt" ||
   fail "INSTALL.txt does not name the version"
 
-echo "== the console programs give the built ones' texts and exit codes"
+# The build that runs here is the one the other Wine tests run.
+case $WINE_ARCH in
+  win32) release=$work/unzipped/$folder/x86 ;;
+  win64) release=$work/unzipped/$folder/x64 ;;
+esac
+echo "== $(basename "$release")/: smaller than built, and the same texts and exit codes"
+for program in beaconry.exe dockhand.exe horolan.exe verdant.scr; do
+  built=$(stat -c %s "$WINDOWS_BIN_DIR/$program") shipped=$(stat -c %s "$release/$program")
+  ((shipped < built)) || fail "$program is not smaller than the built one ($shipped, $built bytes)"
+done
 same_as_built() {
   local program=$1
   shift
   "$WINE_RUN" "$release/$program" "$@" >"$work/shipped.out" 2>&1
   local shipped_rc=$?
-  "$WINE_RUN" "$WIN32_BIN_DIR/$program" "$@" >"$work/built.out" 2>&1
+  "$WINE_RUN" "$WINDOWS_BIN_DIR/$program" "$@" >"$work/built.out" 2>&1
   local built_rc=$?
   cmp -s "$work/shipped.out" "$work/built.out" || fail "$program $*: its text differs from the built one's"
   [ "$shipped_rc" = "$built_rc" ] || fail "$program $*: exit code $shipped_rc, built $built_rc"

@@ -4,9 +4,9 @@
 # for byte; the program prints in text mode, so every line ends in "\r\n". It runs in a folder
 # of its own, against which a relative location is made absolute.
 set -uo pipefail
-: "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}"
+: "${WINE_RUN:?}" "${WINDOWS_BIN_DIR:?}"
 
-exe=$WIN32_BIN_DIR/dockhand.exe
+exe=$WINDOWS_BIN_DIR/dockhand.exe
 name="DockTest$$x$(date +%s)"  # unique per run: the prefix outlives a single test
 plain_name="${name}p"
 location='bin\dock test\svc.exe'  # relative and with a space: made absolute, then quoted

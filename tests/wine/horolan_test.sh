@@ -4,10 +4,10 @@
 # with /S: the stand-in's times are far off.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/poll.sh"
-: "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}" "${WINEPREFIX:?}"
+: "${WINE_RUN:?}" "${WINDOWS_BIN_DIR:?}" "${WINEPREFIX:?}"
 
-horolan=$WIN32_BIN_DIR/horolan.exe
-peer=$WIN32_BIN_DIR/fake_timeserver.exe
+horolan=$WINDOWS_BIN_DIR/horolan.exe
+peer=$WINDOWS_BIN_DIR/fake_timeserver.exe
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 native="$1"
-windows="$WIN32_BIN_DIR/verdant-render.exe"
+windows="$WINDOWS_BIN_DIR/verdant-render.exe"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"

@@ -2,9 +2,9 @@
 # prefix, so that its control.ini and its wineserver are its own, and ends what it started.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/poll.sh"
-: "${WINE_RUN:?}" "${WIN32_BIN_DIR:?}" "${WINEPREFIX:?}"
+: "${WINE_RUN:?}" "${WINDOWS_BIN_DIR:?}" "${WINEPREFIX:?}"
 
-SAVER=$WIN32_BIN_DIR/verdant.scr
+SAVER=$WINDOWS_BIN_DIR/verdant.scr
 [ -f "$SAVER" ] || { echo "FAIL: $SAVER is not built" >&2; exit 1; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/saver-test.XXXXXX")
 cp -a "$WINEPREFIX" "$work/prefix" || { rm -rf "$work"; echo "FAIL: cannot copy the prefix" >&2; exit 1; }

@@ -5,7 +5,7 @@
 # the screen, in a desktop of the preview's size: the one parent of another process whose
 # children Wine 8 shows.
 source "$(dirname "$0")/saver_common.sh"
-PEER=$WIN32_BIN_DIR/preview_parent.exe
+PEER=$WINDOWS_BIN_DIR/preview_parent.exe
 [ -f "$PEER" ] || fail "$PEER is not built"
 DIALOG="--name ^Verdant.Drift$"
 

@@ -12,7 +12,7 @@ static_assert(kWmMouseMove == WM_MOUSEMOVE && kWmLButtonDown == WM_LBUTTONDOWN);
 static_assert(kWmRButtonDown == WM_RBUTTONDOWN && kWmMButtonDown == WM_MBUTTONDOWN);
 static_assert(kScClose == SC_CLOSE && kScScreenSave == SC_SCREENSAVE && kVkF1 == VK_F1);
 static_assert(kMsgfDialogBox == MSGF_DIALOGBOX && kGwlStyle == GWL_STYLE);
-static_assert(kGwlHwndParent == GWL_HWNDPARENT && kWsChild == WS_CHILD);
+static_assert(kGwlpHwndParent == GWLP_HWNDPARENT && kWsChild == WS_CHILD);
 static_assert(kCbGetCurSel == CB_GETCURSEL && kCbInsertString == CB_INSERTSTRING);
 static_assert(kCbSetCurSel == CB_SETCURSEL && kCbErr == CB_ERR && kCbnSelChange == CBN_SELCHANGE);
 
@@ -49,8 +49,8 @@ MessageResult Win32HelpHookPlatform::CallNextHookEx(int code, MessageWParam w_pa
   return ::CallNextHookEx(hook_, code, w_param, l_param);
 }
 
-std::int32_t Win32HelpHookPlatform::GetWindowLongA(WindowHandle window, int index) {
-  return ::GetWindowLongA(reinterpret_cast<HWND>(window), index);
+std::intptr_t Win32HelpHookPlatform::GetWindowLongPtrA(WindowHandle window, int index) {
+  return ::GetWindowLongPtrA(reinterpret_cast<HWND>(window), index);
 }
 
 void Win32HelpHookPlatform::PostMessageA(WindowHandle window, unsigned message,

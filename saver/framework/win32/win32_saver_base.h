@@ -28,7 +28,7 @@ class Win32HelpHookPlatform final : public HelpHookPlatform {
   explicit Win32HelpHookPlatform(HHOOK hook) : hook_(hook) {}
 
   MessageResult CallNextHookEx(int code, MessageWParam w_param, MessageLParam l_param) override;
-  std::int32_t GetWindowLongA(WindowHandle window, int index) override;
+  std::intptr_t GetWindowLongPtrA(WindowHandle window, int index) override;
   void PostMessageA(WindowHandle window, unsigned message, MessageWParam w_param,
                     MessageLParam l_param) override;
 
