@@ -4,9 +4,10 @@
 # 32-bit Wine needs a kernel that executes i386 programs. Its loader is one, so running it
 # answers the question; where it cannot run, the x86_64 build runs under 64-bit Wine.
 # WINDOWS_TEST_BUILD=win32 or =win64 forces the choice (a machine that runs both runs each).
+# WINE32_LOADER names another loader to try, for the tests of this choice.
 set -uo pipefail
 
-wine32_loader=/usr/lib/wine/wine
+wine32_loader=${WINE32_LOADER:-/usr/lib/wine/wine}
 runs_i386() { "$wine32_loader" --version >/dev/null 2>&1; }
 
 choose() {
