@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 WINDOWS_TEST_BUILD ?=
 
-.PHONY: all deps win32 win64 fuzz native unit test dist demo clean
+.PHONY: all deps win32 win64 fuzz native unit test fuzz-long dist demo clean
 
 all: native
 
@@ -53,6 +53,12 @@ unit: deps
 test: native dist
 	@cat $(BUILD)/native/windows-tests.txt
 	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+# Long fuzz runs with fresh random seeds, for people and release checks: FUZZ_LONG_SECONDS each
+# (600 by default; set it once with cmake -DFUZZ_LONG_SECONDS=… on $(BUILD)/native).
+fuzz-long: native
+	cd $(BUILD)/native && ctest -C fuzz-long -L fuzz-long --no-tests=error --output-on-failure \
+	  -j $(JOBS) $(CTEST_ARGS)
 
 demo: native
 	scripts/demo.sh $(BUILD)

@@ -78,6 +78,21 @@ TEST(UpdateProfileTextTest, ChangesOneLineAndKeepsEveryOtherByte) {
   EXPECT_EQ(UpdateProfileText(text, section, "Number", "1\n[X]"), std::nullopt);
 }
 
+TEST(UpdateProfileTextTest, ACarriageReturnEndingTheTextEndsItsLine) {
+  // A file cut after the carriage return of its last line break: that line reads as it did with
+  // the line feed, and adding lines after it completes the break instead of changing the line.
+  const std::string section = "ScreenSaver.Verdant Drift";
+  for (const std::string eol : {"\n", "\r\n"}) {
+    const std::string head = "[screensaver.verdant drift]" + eol;
+    const std::string text = head + "Delay=\r";
+    EXPECT_EQ(ReadProfileInt(text, section, "Delay", 7), 7);
+    EXPECT_EQ(UpdateProfileText(text, section, "Number", "5"), text + "\nNumber=5");
+    EXPECT_EQ(UpdateProfileText(text, "Other", "Key", "1"),
+              text + "\n[Other]" + eol + "Key=1" + eol);
+    EXPECT_EQ(UpdateProfileText(text, section, "Delay", "3"), head + "Delay=3\r");
+  }
+}
+
 // Runs `check` as an ordinary user, since root may write any file; true when it returned true.
 bool AsOrdinaryUser(const std::function<bool()>& check) {
   if (geteuid() != 0) return check();

@@ -26,7 +26,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 struct Line {
   enum class Kind { kOther, kSection, kKey };
   std::size_t begin = 0;  // first byte
-  std::size_t end = 0;    // the line break ("\r\n" or "\n"), or the end of a last line without
+  std::size_t end = 0;    // the line break ("\r\n", "\n", a "\r" ending the text) or the text's end
   std::size_t next = 0;   // first byte of the next line
   Kind kind = Kind::kOther;
   std::string_view name;   // of a section or key, without blanks
@@ -39,9 +39,9 @@ Line ReadLine(std::string_view text, std::size_t begin) {
   const std::size_t newline = text.find('\n', begin);
   line.next = newline == std::string_view::npos ? text.size() : newline + 1;
   line.end = newline == std::string_view::npos ? text.size() : newline;
-  if (line.end > begin && newline != std::string_view::npos && text[line.end - 1] == '\r') {
-    --line.end;
-  }
+  // A carriage return ending the text is a break whose line feed was cut off, so that the line
+  // reads the same before and after a line is added behind it.
+  if (line.end > begin && text[line.end - 1] == '\r') --line.end;
   std::string_view content = text.substr(begin, line.end - begin);
   if (begin == 0 && content.starts_with(kByteOrderMark)) content.remove_prefix(3);
   content = Trim(content);
@@ -90,6 +90,13 @@ Place Locate(std::string_view text, std::string_view section, std::string_view k
   return place;
 }
 
+// What the text needs at its end before another line can follow: nothing after a line feed, the
+// missing line feed after a carriage return, otherwise a whole break.
+std::string_view BreakToEnd(std::string_view text, std::string_view eol) {
+  if (text.empty() || text.back() == '\n') return {};
+  return text.back() == '\r' ? "\n" : eol;
+}
+
 }  // namespace
 
 int ParseProfileInt(std::string_view text, int default_value) {
@@ -131,11 +138,12 @@ std::optional<std::string> UpdateProfileText(std::string_view ini_text, std::str
   if (place.key) {
     text.replace(place.key->begin, place.key->end - place.key->begin, entry);
   } else if (const std::optional<Line>& last = place.last_of_section) {
-    // After a last line without a break, the break goes before the new line instead of after.
+    // After a last line without a whole break, the break goes before the new line, not after.
+    const std::string_view missing = BreakToEnd(ini_text.substr(0, last->next), eol);
     text.insert(last->next,
-                last->next == last->end ? std::string(eol) + entry : entry + std::string(eol));
+                missing.empty() ? entry + std::string(eol) : std::string(missing) + entry);
   } else {
-    if (!text.empty() && text.back() != '\n') text += eol;
+    text.append(BreakToEnd(ini_text, eol));
     text.append("[").append(section).append("]").append(eol).append(entry).append(eol);
   }
   return text;

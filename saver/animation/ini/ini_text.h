@@ -1,8 +1,9 @@
 #pragma once
 // The profile file's text, read and edited line by line as the Windows profile calls do: a
 // write changes the one line of its key (or adds the key to its section, or the section at the
-// end) and keeps every other byte. A line is a section header "[name]", a comment starting with
-// ';', a key "name=value", or anything else, kept as it is. Names compare without case; the
+// end) and keeps every other byte. Lines end in "\n" or "\r\n", the last one also in "\r" or
+// nothing. A line is a section header "[name]", a comment starting with ';', a key
+// "name=value", or anything else, kept as it is. Names compare without case; the
 // first line of a key counts, in whichever section of that name it stands.
 #include <optional>
 #include <string>
