@@ -1,10 +1,10 @@
 #include "lanmailslot/destinations.h"
 
 #include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <net/if.h>
 #include <netdb.h>
 #include <netinet/in.h>
+
+#include "lanmailslot/interfaces.h"
 
 namespace lanmailslot {
 namespace {
@@ -12,42 +12,55 @@ namespace {
 using mailslotwire::kDirectGroup;
 using mailslotwire::kDirectUnique;
 
-std::uint32_t AddressOf(const sockaddr* address) {
-  return ntohl(reinterpret_cast<const sockaddr_in*>(address)->sin_addr.s_addr);
-}
-
 }  // namespace
 
 std::vector<std::uint32_t> BroadcastAddresses() {
   std::vector<std::uint32_t> broadcasts;
-  ifaddrs* list = nullptr;
-  if (getifaddrs(&list) != 0) return broadcasts;
-  for (const ifaddrs* i = list; i != nullptr; i = i->ifa_next) {
-    const bool usable = (i->ifa_flags & IFF_UP) && (i->ifa_flags & IFF_BROADCAST) &&
-                        !(i->ifa_flags & IFF_LOOPBACK) && i->ifa_addr != nullptr &&
-                        i->ifa_addr->sa_family == AF_INET && i->ifa_broadaddr != nullptr;
-    if (usable) broadcasts.push_back(AddressOf(i->ifa_broadaddr));
+  for (const LocalInterface& local : LocalInterfaces()) {
+    if (local.up && !local.loopback && local.broadcast != 0) broadcasts.push_back(local.broadcast);
   }
-  freeifaddrs(list);
   return broadcasts;
 }
 
-std::optional<std::uint32_t> ResolveComputer(const std::string& name) {
+bool IsAddressLiteral(std::string_view host) {
+  in_addr address{};
+  return inet_aton(std::string(host).c_str(), &address) != 0;
+}
+
+std::optional<ResolvedHost> ResolveComputer(const std::string& name) {
   addrinfo hints{};
   hints.ai_family = AF_INET;
   hints.ai_socktype = SOCK_DGRAM;
+  hints.ai_flags = AI_CANONNAME;
   addrinfo* found = nullptr;
   if (getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0) return std::nullopt;
-  const std::uint32_t address = AddressOf(found->ai_addr);
+  ResolvedHost host{AddressOf(found->ai_addr), found->ai_canonname ? found->ai_canonname : ""};
+  if (IsAddressLiteral(name)) {
+    char reverse[NI_MAXHOST] = {};
+    const bool named = getnameinfo(found->ai_addr, found->ai_addrlen, reverse, sizeof reverse,
+                                   nullptr, 0, NI_NAMEREQD) == 0;
+    host.canonical = named ? reverse : "";
+  }
   freeaddrinfo(found);
-  return address;
+  return host;
 }
 
 std::vector<Destination> PlanDestinations(std::string_view host, const LocalNames& names,
-                                          std::optional<std::uint32_t> resolved,
+                                          const std::optional<ResolvedHost>& resolved,
                                           const std::vector<std::uint32_t>& broadcasts) {
   if (host == ".") return {{kDirectUnique, names.computer, kLoopback}};
-  if (host != "*" && resolved) return {{kDirectUnique, NetbiosName(host), *resolved}};
+  if (host != "*" && resolved) {
+    std::vector<Destination> destinations;
+    for (std::string_view known : {std::string_view(resolved->canonical), host}) {
+      const std::string name = IsAddressLiteral(known) ? "" : ComputerNameFromHost(known);
+      const Destination to{kDirectUnique, name, resolved->address};
+      if (!name.empty() && (destinations.empty() || destinations.front() != to)) {
+        destinations.push_back(to);
+      }
+    }
+    if (destinations.empty()) return {{kDirectGroup, names.workgroup, resolved->address}};
+    return destinations;
+  }
   const std::string group = host == "*" ? names.workgroup : NetbiosName(host);
   if (broadcasts.empty()) return {{kDirectGroup, group, kLoopback}};
   std::vector<Destination> destinations;

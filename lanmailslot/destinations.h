@@ -2,6 +2,9 @@
 // Where a write to \\<host>\mailslot\x goes: "." is this machine through loopback; "*" is the
 // workgroup; a name the system resolver knows is a computer (direct unique to its address);
 // any other name is a workgroup or domain (direct group to each subnet's broadcast address).
+// A computer is asked under the first label of the name the resolver gives for it and under the
+// first label of the name typed, when these differ: a receiver takes only its own name, and an
+// alias or address is none.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,14 +29,25 @@ struct Destination {
 
 // The broadcast addresses of the up IPv4 interfaces that have one.
 std::vector<std::uint32_t> BroadcastAddresses();
-// The host's first IPv4 address from getaddrinfo (hosts file, DNS), or nothing.
-std::optional<std::uint32_t> ResolveComputer(const std::string& name);
+struct ResolvedHost {
+  std::uint32_t address = 0;
+  // The resolver's own name for the machine: the canonical name, or for an address the name it
+  // maps back to; empty when it has none.
+  std::string canonical;
+};
 
-// The datagrams to send. `resolved` is the address the resolver gave for `host`, if any. A
-// group with no broadcast interface goes to loopback, so that a lone machine reaches its own
-// server.
+// Whether `host` is an IPv4 address as the resolver reads one ("10.213.0.2", also "10.1").
+bool IsAddressLiteral(std::string_view host);
+// The host's first IPv4 address and its name from getaddrinfo and, for an address, getnameinfo
+// (hosts file, DNS); nothing when the resolver does not know it.
+std::optional<ResolvedHost> ResolveComputer(const std::string& name);
+
+// The datagrams to send. `resolved` is what the resolver knows of `host`, if anything. A
+// computer is asked under every name it may hold (above); an address that no name is known for
+// gets a direct group datagram to the own workgroup, to that address alone. A group with no
+// broadcast interface goes to loopback, so that a lone machine reaches its own server.
 std::vector<Destination> PlanDestinations(std::string_view host, const LocalNames& names,
-                                          std::optional<std::uint32_t> resolved,
+                                          const std::optional<ResolvedHost>& resolved,
                                           const std::vector<std::uint32_t>& broadcasts);
 
 // PlanDestinations with this machine's resolver and interfaces ("." and "*" ask neither).

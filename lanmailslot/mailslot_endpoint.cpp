@@ -1,16 +1,41 @@
 #include "lanmailslot/mailslot_endpoint.h"
 
+#include <sys/random.h>
+#include <unistd.h>
+
 #include <cerrno>
 
 #include "lanmailslot/delivery.h"
+#include "lanmailslot/senders.h"
 #include "mailslotwire/datagram.h"
 
 namespace lanmailslot {
+namespace {
 
-std::optional<MailslotEndpoint> MailslotEndpoint::OpenLocal(bool or_any_port) {
+constexpr auto kRefreshAfter = std::chrono::seconds(1);
+
+bool IsFresh(std::chrono::steady_clock::time_point read_at,
+             std::chrono::steady_clock::time_point now) {
+  return read_at != std::chrono::steady_clock::time_point{} && now - read_at < kRefreshAfter;
+}
+
+// The kernel's random source; without it, the clock and the process id, which differ per run.
+std::uint16_t FirstDatagramId() {
+  std::uint16_t id = 0;
+  if (getrandom(&id, sizeof id, GRND_NONBLOCK) == sizeof id) return id;
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<std::uint16_t>(ticks ^ (ticks >> 16) ^ getpid());
+}
+
+}  // namespace
+
+MailslotEndpoint::MailslotEndpoint(UdpEndpoint udp, LocalNames names)
+    : udp_(std::move(udp)), names_(std::move(names)), next_datagram_id_(FirstDatagramId()) {}
+
+std::optional<MailslotEndpoint> MailslotEndpoint::OpenLocal(bool or_any_port, bool broadcast) {
   auto names = ReadLocalNames();
   if (!names) return std::nullopt;
-  auto udp = UdpEndpoint::Bind(mailslotwire::kDatagramPort, or_any_port);
+  auto udp = UdpEndpoint::Bind(mailslotwire::kDatagramPort, or_any_port, broadcast);
   if (!udp) return std::nullopt;
   return MailslotEndpoint(std::move(*udp), std::move(*names));
 }
@@ -25,6 +50,7 @@ std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std
     // Answers go to SOURCE_IP; one naming another address than the sender's would make this
     // machine send to a third party, or to a broadcast address.
     if (datagram->source_ip != received->sender) continue;
+    if (!IsAnswerableSender(received->sender, received->interface_index, Interfaces())) continue;
     // A writer's message that would not fit the mailslot never arrives.
     if (datagram->data.size() > max_size) continue;
     return Delivery{std::move(datagram->data), std::move(datagram->source_name),
@@ -32,12 +58,18 @@ std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std
   }
 }
 
+const std::vector<LocalInterface>& MailslotEndpoint::Interfaces() {
+  const auto now = std::chrono::steady_clock::now();
+  if (!IsFresh(interfaces_read_at_, now)) {
+    interfaces_ = LocalInterfaces();
+    interfaces_read_at_ = now;
+  }
+  return interfaces_;
+}
+
 std::optional<std::uint32_t> MailslotEndpoint::SourceFor(std::uint32_t destination) {
   const auto now = std::chrono::steady_clock::now();
-  const bool known = routed_at_ != std::chrono::steady_clock::time_point{} &&
-                     destination == routed_destination_ &&
-                     now - routed_at_ < std::chrono::seconds(1);
-  if (known) return routed_source_;
+  if (destination == routed_destination_ && IsFresh(routed_at_, now)) return routed_source_;
   const auto source = SourceAddressFor(destination);
   if (!source) return std::nullopt;
   routed_destination_ = destination;

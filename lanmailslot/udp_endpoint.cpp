@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "mailslotwire/datagram.h"
 
@@ -19,13 +20,31 @@ sockaddr_in SocketAddress(std::uint32_t address, std::uint16_t port) {
   return socket_address;
 }
 
-ScopedFd BroadcastSocket() {
+ScopedFd DatagramSocket(bool broadcast) {
   ScopedFd fd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
   const int on = 1;
-  if (fd.IsValid() && setsockopt(fd.Get(), SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0) {
+  if (fd.IsValid() && broadcast &&
+      setsockopt(fd.Get(), SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0) {
     fd.Reset();
   }
   return fd;
+}
+
+// The interface a datagram arrived on tells a local sender from a forged one.
+bool ReportArrivalInterface(int fd) {
+  const int on = 1;
+  return setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on) == 0;
+}
+
+unsigned ArrivalInterface(msghdr& header) {
+  for (cmsghdr* c = CMSG_FIRSTHDR(&header); c != nullptr; c = CMSG_NXTHDR(&header, c)) {
+    if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+      in_pktinfo info{};
+      std::memcpy(&info, CMSG_DATA(c), sizeof info);
+      return static_cast<unsigned>(info.ipi_ifindex);
+    }
+  }
+  return 0;
 }
 
 bool BindTo(int fd, std::uint16_t port) {
@@ -42,9 +61,9 @@ std::optional<sockaddr_in> LocalAddress(int fd) {
 
 }  // namespace
 
-std::optional<UdpEndpoint> UdpEndpoint::Bind(std::uint16_t port, bool or_any_port) {
-  ScopedFd fd = BroadcastSocket();
-  if (!fd.IsValid()) return std::nullopt;
+std::optional<UdpEndpoint> UdpEndpoint::Bind(std::uint16_t port, bool or_any_port, bool broadcast) {
+  ScopedFd fd = DatagramSocket(broadcast);
+  if (!fd.IsValid() || !ReportArrivalInterface(fd.Get())) return std::nullopt;
   // No SO_REUSEADDR: a second socket on the port would split the unicast datagrams between them.
   if (!BindTo(fd.Get(), port)) {
     const bool try_any = or_any_port && (errno == EADDRINUSE || errno == EACCES);
@@ -66,13 +85,19 @@ bool UdpEndpoint::SendTo(std::span<const std::uint8_t> bytes, std::uint32_t addr
 std::optional<ReceivedDatagram> UdpEndpoint::Receive(bool wait) {
   for (;;) {
     sockaddr_in from{};
-    socklen_t from_size = sizeof from;
-    const ssize_t size =
-        recvfrom(fd_.Get(), buffer_.data(), buffer_.size(), wait ? 0 : MSG_DONTWAIT,
-                 reinterpret_cast<sockaddr*>(&from), &from_size);
+    iovec data{buffer_.data(), buffer_.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+    msghdr header{};
+    header.msg_name = &from;
+    header.msg_namelen = sizeof from;
+    header.msg_iov = &data;
+    header.msg_iovlen = 1;
+    header.msg_control = control;
+    header.msg_controllen = sizeof control;
+    const ssize_t size = recvmsg(fd_.Get(), &header, wait ? 0 : MSG_DONTWAIT);
     if (size >= 0) {
       return ReceivedDatagram{std::vector<std::uint8_t>(buffer_.begin(), buffer_.begin() + size),
-                              ntohl(from.sin_addr.s_addr)};
+                              ntohl(from.sin_addr.s_addr), ArrivalInterface(header)};
     }
     if (errno != EINTR) return std::nullopt;
   }
@@ -80,7 +105,8 @@ std::optional<ReceivedDatagram> UdpEndpoint::Receive(bool wait) {
 
 std::optional<std::uint32_t> SourceAddressFor(std::uint32_t address) {
   // Connecting a datagram socket sends nothing; it only picks the route and so the address.
-  ScopedFd fd = BroadcastSocket();
+  // Towards a broadcast address the connect needs SO_BROADCAST.
+  ScopedFd fd = DatagramSocket(true);
   if (!fd.IsValid()) return std::nullopt;
   const sockaddr_in to = SocketAddress(address, mailslotwire::kDatagramPort);
   if (connect(fd.Get(), reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0) {

@@ -1,6 +1,6 @@
 #pragma once
-// One UDP socket for the datagram service, able to send to broadcast addresses. Failures leave
-// errno set for the caller's GetLastError.
+// One UDP socket for the datagram service; a client's also sends to broadcast addresses.
+// Failures leave errno set for the caller's GetLastError.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -12,14 +12,17 @@ namespace lanmailslot {
 
 struct ReceivedDatagram {
   std::vector<std::uint8_t> bytes;
-  std::uint32_t sender = 0;  // the IPv4 address it came from, host byte order
+  std::uint32_t sender = 0;      // the IPv4 address it came from, host byte order
+  unsigned interface_index = 0;  // the interface it arrived on; 0 when unknown
 };
 
 class UdpEndpoint {
  public:
   // Bound to `port` on every address; with `or_any_port`, an ephemeral port when that port is
-  // taken or needs a right this process lacks.
-  static std::optional<UdpEndpoint> Bind(std::uint16_t port, bool or_any_port);
+  // taken or needs a right this process lacks. Only with `broadcast` may it send to a broadcast
+  // address: without, such a send fails with EACCES.
+  static std::optional<UdpEndpoint> Bind(std::uint16_t port, bool or_any_port,
+                                         bool broadcast = false);
 
   std::uint16_t port() const { return port_; }
   bool SendTo(std::span<const std::uint8_t> bytes, std::uint32_t address, std::uint16_t port);

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Sends a time server datagrams it must drop (truncated, lengths past the end, wrong mailslot
-or destination, names with path characters, 10,000 random ones), from a socket whose address
-each datagram names, and checks that none is answered; then mutated requests (answers allowed)
-and one valid request, which must be answered. Its own encoder, written from the wire layout.
+"""Sends a time server datagrams it must drop (truncated, lengths past the end, wrong mailslot,
+destination or name suffix, names with path characters, 10,000 random ones), from a socket whose
+address each datagram names, and checks that none is answered; then mutated requests (answers
+allowed) and one valid request, which must be answered. Its own encoder, written from the wire
+layout.
     hostile_datagrams.py <server ip> <own ip> <own port> <server name> <own name>"""
 import random
 import socket
@@ -23,8 +24,9 @@ def smb_write(mailslot, data):
     return b"\xffSMB\x25" + bytes(27) + words + name + data
 
 
-def datagram(own, source, destination, mailslot, data, msg_type=0x10):
-    user_data = netbios_name(source) + netbios_name(destination) + smb_write(mailslot, data)
+def datagram(own, source, destination, mailslot, data, msg_type=0x10, suffix=0):
+    user_data = (netbios_name(source) + netbios_name(destination, suffix) +
+                 smb_write(mailslot, data))
     ip = struct.unpack(">I", socket.inet_aton(own[0]))[0]
     return struct.pack(">BBHIHHH", msg_type, 2, random.randrange(65536), ip, own[1],
                        len(user_data), 0) + user_data
@@ -49,7 +51,8 @@ def answers(sock, wait):
 def hostile_cases(own, server, me):
     ok = lambda **kw: datagram(own, kw.get("src", me), kw.get("dst", server),
                                kw.get("slot", b"\\MAILSLOT\\NTSERVER"),
-                               kw.get("data", time_request(me)), kw.get("type", 0x10))
+                               kw.get("data", time_request(me)), kw.get("type", 0x10),
+                               kw.get("suffix", 0))
     valid = ok()
     cases = [valid[:n] for n in (0, 1, 10, 13, 14, 47, 48, 81, 82, 100, 113, len(valid) - 1)]
     longer = bytearray(valid)
@@ -63,6 +66,7 @@ def hostile_cases(own, server, me):
         ok(slot=b"\\MAILSLOT\\NTSERVERX"), ok(slot=b"\\MAILSLOT\\NTCLIENT"),
         ok(slot=b"\\PIPE\\NTSERVER"), ok(slot=b"\\MAILSLOT\\NTSERV"),
         ok(dst="NOSUCHHOST"), ok(dst="OTHER", type=0x11), ok(type=0x13), ok(type=0x14),
+        ok(suffix=0x20), ok(suffix=0x03), ok(dst="LAB", type=0x11, suffix=0x1E),
         ok(data=time_request(me, length=21)), ok(data=time_request(me, msg_type=2)),
         ok(data=time_request(me, field=17)), ok(data=time_request(me)[:21]),
         ok(data=time_request(me, length=101) + bytes(79)),

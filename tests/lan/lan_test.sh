@@ -41,6 +41,17 @@ fail() {
 }
 
 lan_up "${hosts[@]}" || exit 1
+# CARBON knows ALPHA also by its full name, an alias and its address. ALPHA and BETA check no
+# packet's source address (rp_filter 0), and ALPHA takes loopback sources from outside
+# (route_localnet): only the servers themselves then stand between a spoofed sender and a reply.
+sed -i "1i $lan_subnet.${lan_address[alpha]} alpha.lab.test timehost" \
+  "/etc/netns/${lan_tag}carbon/hosts"
+for h in alpha beta; do
+  ip netns exec "$lan_tag$h" sysctl -qw net.ipv4.conf.all.rp_filter=0 \
+    net.ipv4.conf.eth0.rp_filter=0 || fail "$h: rp_filter"
+done
+ip netns exec "${lan_tag}alpha" sysctl -qw net.ipv4.conf.eth0.route_localnet=1 ||
+  fail "alpha: route_localnet"
 
 # No program here may reach the clock, even when the caller holds CAP_SYS_TIME (bit 25) in its
 # inheritable set, which a smaller bounding set alone does not take away.
@@ -123,6 +134,11 @@ ask carbon OTHER
 answered "horolan OTHER" GAMMA
 ask alpha .
 answered "horolan . on ALPHA" ALPHA
+# Every form the resolver knows reaches the computer under a name it answers to.
+for form in alpha.lab.test timehost "$lan_subnet.${lan_address[alpha]}"; do
+  ask carbon "$form"
+  answered "horolan $form" ALPHA
+done
 
 # Pause: nothing answers; continue: answered again.
 kill -USR1 "${server_pid[alpha]}"
@@ -149,6 +165,21 @@ on carbon python3 "$here/hostile_datagrams.py" "$lan_subnet.${lan_address[alpha]
 kill -0 "${server_pid[alpha]}" 2>/dev/null || fail "alpha ended under hostile datagrams"
 ask carbon ALPHA
 answered "horolan ALPHA after hostile datagrams" ALPHA
+
+# Senders that are no single machine elsewhere: nothing is sent to them, neither to the LAN's
+# broadcast address (heard on CARBON) nor back into ALPHA's own loopback.
+ip netns exec "${lan_tag}alpha" python3 "$here/spoofed_senders.py" listen 127.0.0.1 \
+  "$hostile_port" 2 >"$work/alpha.loopback" &
+loopback_listener=$!
+pids+=("$loopback_listener")
+poll_until 10 grep -q listening "$work/alpha.loopback" || fail "alpha: no loopback listener"
+spoofed=$(ip netns exec "${lan_tag}carbon" python3 "$here/spoofed_senders.py" send eth0 \
+  "$lan_subnet.${lan_address[carbon]}" "$lan_subnet.255" "$lan_subnet.${lan_address[alpha]}" \
+  ALPHA LAB CARBON "$hostile_port")
+[ "$spoofed" = 0 ] || fail "spoofed senders: $spoofed answers heard on CARBON"
+wait "$loopback_listener"
+[ "$(tail -1 "$work/alpha.loopback")" = 0 ] ||
+  fail "spoofed senders: $(tail -1 "$work/alpha.loopback") answers in ALPHA's loopback"
 
 # A second service on a host whose port 138 is taken: its start fails with EADDRINUSE (98),
 # written to the journal, here a recorder behind the journal's socket in a mount namespace.
@@ -182,7 +213,7 @@ poll_until 10 stopped || fail "alpha: last reports $(tail -2 "$work/alpha.status
 # Every datagram on the bridge as an independent dissector decodes it.
 kill -INT "$dumpcap_pid"
 wait "$dumpcap_pid"
-fields=(-e frame.number -e ip.src -e nbdgm.type -e nbdgm.src.ip -e nbdgm.src.port
+fields=(-e frame.number -e ip.src -e nbdgm.type -e nbdgm.dgram_id -e nbdgm.src.ip -e nbdgm.src.port
   -e nbdgm.source_name -e nbdgm.destination_name -e smb.trans_name -e mailslot.opcode
   -e mailslot.class)
 tshark -r "$capture" -Y udp -T fields -E separator=, "${fields[@]}" 2>/dev/null >"$work/decoded"
@@ -190,14 +221,16 @@ python3 - "$work/decoded" <<'PY' >"$work/verdict" || fail "capture: $(cat "$work
 import sys
 names = {"ALPHA", "BETA", "GAMMA", "CARBON"}
 rows = [line.rstrip("\n").split(",") for line in open(sys.argv[1])]
-problems, replies = [], {}
-for number, ip, kind, src_ip, src_port, src, dst, slot, opcode, klass in rows:
+problems, replies, request_ids = [], {}, {}
+for number, ip, kind, dgm_id, src_ip, src_port, src, dst, slot, opcode, klass in rows:
     name, dest = src.removesuffix("<00>"), dst.removesuffix("<00>")
     ok = (kind in ("16", "17") and opcode == "1" and klass == "2" and src_ip == ip
           and name in names and src.endswith("<00>") and dst.endswith("<00>"))
     if slot == "\\MAILSLOT\\NTSERVER":
         ok = ok and name == "CARBON" and src_port == "138" and (
-            (kind == "16" and dest in names) or (kind == "17" and dest in ("LAB", "OTHER")))
+            (kind == "16" and dest in names | {"TIMEHOST"}) or
+            (kind == "17" and dest in ("LAB", "OTHER")))
+        request_ids[dgm_id] = request_ids.get(dgm_id, 0) + 1
     elif slot == "\\MAILSLOT\\NTCLIENT":
         ok = ok and kind == "16" and dest == "CARBON" and name != "CARBON"
         replies[name] = replies.get(name, 0) + 1
@@ -207,6 +240,9 @@ for number, ip, kind, src_ip, src_port, src, dst, slot, opcode, klass in rows:
         problems.append(f"frame {number}: {kind} {src_ip}:{src_port} {src} -> {dst} {slot} {opcode} {klass}")
 if not rows:
     problems.append("no datagram captured")
+# Each run of horolan starts its datagram ids elsewhere: the same id in three requests is no chance.
+if repeated := {i: n for i, n in request_ids.items() if n > 2}:
+    problems.append(f"DGM_ID repeated across runs: {repeated}")
 # BETA is never asked by name: its replies are the LAB and workgroup ones. GAMMA, of another
 # workgroup, answers only the one OTHER query.
 if replies.get("BETA", 0) < 2 or replies.get("GAMMA", 0) != 1 or replies.get("ALPHA", 0) < 3:

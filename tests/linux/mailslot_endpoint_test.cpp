@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <set>
 
 #include "mailslotwire/datagram.h"
 
@@ -61,6 +62,47 @@ TEST(MailslotEndpoint, DropsADatagramWhoseSourceAddressIsNotItsSender) {
   ASSERT_TRUE(delivery);
   EXPECT_EQ(delivery->source_ip, kLoopback);
   EXPECT_FALSE(server.Receive(kServer, 100, false));
+}
+
+// A receiver may take a datagram id it has just seen for a repeat: a run that started where the
+// last one did would look like it.
+TEST(MailslotEndpoint, EachEndpointStartsItsDatagramIdsElsewhere) {
+  auto receiver = UdpEndpoint::Bind(0, false);
+  ASSERT_TRUE(receiver);
+  const Destination to{mailslotwire::kDirectUnique, "ALPHA", kLoopback, receiver->port()};
+  const std::vector<std::uint8_t> message = {1};
+  std::set<std::uint16_t> first_ids;
+  for (int run = 0; run < 3; ++run) {
+    MailslotEndpoint sender = Open("CARBON");
+    ASSERT_TRUE(sender.Send(to, kServer, message));
+    ASSERT_TRUE(sender.Send(to, kServer, message));
+    std::vector<std::uint16_t> ids;
+    for (int i = 0; i < 2; ++i) {
+      const auto received = receiver->Receive(true);
+      ASSERT_TRUE(received);
+      const auto datagram = mailslotwire::DecodeDatagram(received->bytes);
+      ASSERT_TRUE(datagram);
+      ids.push_back(datagram->datagram_id);
+    }
+    EXPECT_EQ(ids[1], static_cast<std::uint16_t>(ids[0] + 1));
+    first_ids.insert(ids[0]);
+  }
+  EXPECT_GT(first_ids.size(), 1u);
+}
+
+// Only a client sends to broadcast addresses; a socket that may not cannot be steered into it.
+TEST(UdpEndpoint, SendsToABroadcastAddressOnlyWhenMadeTo) {
+  constexpr std::uint32_t kLoopbackBroadcast = 0x7FFFFFFF;  // 127.255.255.255, never leaves
+  auto listener = UdpEndpoint::Bind(0, false);
+  ASSERT_TRUE(listener);
+  const std::vector<std::uint8_t> bytes = {1, 2, 3};
+  auto plain = UdpEndpoint::Bind(0, false);
+  ASSERT_TRUE(plain);
+  EXPECT_FALSE(plain->SendTo(bytes, kLoopbackBroadcast, listener->port()));
+  EXPECT_EQ(errno, EACCES);
+  auto broadcasting = UdpEndpoint::Bind(0, false, true);
+  ASSERT_TRUE(broadcasting);
+  EXPECT_TRUE(broadcasting->SendTo(bytes, kLoopbackBroadcast, listener->port()));
 }
 
 TEST(UdpEndpoint, FallsBackToAnEphemeralPortOnlyWhenAsked) {

@@ -41,7 +41,7 @@ Handle LinuxMailslots::CreateMailslotA(const std::string& name, std::uint32_t ma
                                        std::uint32_t) {
   const auto path = lanmailslot::ParseMailslotPath(name);
   if (!path || path->host != "." || endpoint_) return FailToOpen(EINVAL);
-  endpoint_ = lanmailslot::MailslotEndpoint::OpenLocal(true);
+  endpoint_ = lanmailslot::MailslotEndpoint::OpenLocal(true, true);  // group requests broadcast
   if (!endpoint_) return FailToOpen(errno);
   mailslot_name_ = path->mailslot;
   max_message_size_ = max_message_size;
