@@ -58,6 +58,26 @@ SDL_VIDEODRIVER=wayland XSCREENSAVER_WINDOW=$root "$verdant" --ticks 2 2>"$work/
 XSCREENSAVER_WINDOW=nonsense "$verdant" 2>/dev/null
 [ $? -eq 2 ] || fail "a bad XSCREENSAVER_WINDOW accepted"
 
+# A window that goes away while the saver draws in it ends the saver with 0, as one that is
+# gone before it starts does, and without an X error.
+xmessage -geometry 300x200+0+0 "the saver's window" &
+owner=$!
+owner_window() { window=$(xwininfo -name xmessage 2>/dev/null | awk '/Window id:/ { print $4 }'); [ -n "$window" ]; }
+poll_until 30 owner_window || fail "xmessage: no window"
+"$verdant" -window-id "$window" 2>"$work/err" &
+pid=$!
+sleep 2  # a few ticks drawn into it
+alive || fail "-window-id of xmessage: not running"
+kill "$owner"
+wait "$owner" 2>/dev/null
+if poll_until 15 ended; then
+  wait "$pid" || fail "a window that went away: exit code $?"
+else
+  fail "a window that went away: the saver still runs"
+  kill -KILL "$pid"
+fi
+grep -q "X Error" "$work/err" && fail "a window that went away: $(cat "$work/err")"
+
 # The real thing. XScreenSaver launches no display mode as root, so it and its commands run as
 # nobody, with a home of their own that names the saver as its one mode.
 home=$work/home

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "fileio/file_lock.h"
 #include "fileio/file_replacement.h"
 
 namespace verdant {
@@ -44,13 +45,16 @@ bool IniProfileStore::WritePrivateProfileStringA(const std::string& section, con
                                                  const std::string& value,
                                                  const std::string& file) {
   const std::filesystem::path path = folder_ / file;
+  std::error_code error;
+  std::filesystem::create_directories(folder_, error);
+  if (error) return false;
+  // From the read to the rename: another writer's rename in between would undo this one's.
+  const fileio::FileLock lock(std::filesystem::path(path) += ".lock");
+  if (!lock.Held()) return false;
   const std::optional<std::string> text = ReadWholeFile(path);
   if (!text) return false;
   const std::optional<std::string> updated = UpdateProfileText(*text, section, key, value);
-  if (!updated) return false;
-  std::error_code error;
-  std::filesystem::create_directories(folder_, error);
-  return !error && fileio::ReplaceFileContents(path, *updated);
+  return updated && fileio::ReplaceFileContents(path, *updated);
 }
 
 }  // namespace verdant

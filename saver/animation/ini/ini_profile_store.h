@@ -18,7 +18,9 @@ class IniProfileStore : public ProfileStore {
   int GetPrivateProfileIntA(const std::string& section, const std::string& key, int default_value,
                             const std::string& file) override;
   // Creates the folder and the file when missing, and writes through a symbolic link; false
-  // when the file cannot be read or written, in which case it is left as it was.
+  // when the file cannot be read or written, in which case it is left as it was. Writers in
+  // other processes take turns: each holds <file>.lock beside it while it writes, and false
+  // too when that lock cannot be taken. Reads take no lock: a write replaces the file whole.
   bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                   const std::string& value, const std::string& file) override;
 

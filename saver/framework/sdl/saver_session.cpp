@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "saver/framework/sdl/x11_root_window.h"
-#include "saver/framework/sdl/x11_window_exists.h"
 
 namespace verdant {
 namespace {
 
 constexpr char kTitle[] = "Verdant Drift";
+constexpr int kWatchPeriodMs = 250;
 
 // The message numbers the input check asks about, and SDL's events that stand for them.
 struct EventRange {
@@ -55,7 +55,8 @@ bool SaverSession::Open(const NativeOptions& options) {
       SDL_SetError("no X display to take the root window of");
       return false;
     }
-    if (!X11WindowExists(id)) {
+    watch_.emplace(id);
+    if (watch_->Gone()) {
       SDL_SetError("no X window 0x%llx", static_cast<unsigned long long>(id));
       return false;
     }
@@ -113,17 +114,22 @@ int SaverSession::Run(std::optional<long> max_ticks) {
       Tick();
       if (max_ticks && ++ticks >= *max_ticks) CloseAll();
     }
+    // Another program's window that went away ends the saver as input would elsewhere.
+    if (watch_ && watch_->Gone()) CloseAll();
   }
   // The first window to go ends the saver; the others go with it.
   for (auto& window : windows_) window->Dispatch(kWmClose, 0, 0);
   return *quit_code_;
 }
 
-// Until the next tick, or for ever without a timer: the saver sleeps until there is work.
+// Until the next tick, or for ever without a timer (but for a look at another program's
+// window): the saver sleeps until there is work.
 int SaverSession::WaitTimeout() const {
-  if (!timer_period_ms_) return -1;
+  const int longest = watch_ ? kWatchPeriodMs : -1;
+  if (!timer_period_ms_) return longest;
   Uint64 now = SDL_GetTicks64();
-  return now >= next_tick_ms_ ? 0 : static_cast<int>(next_tick_ms_ - now);
+  const int until_tick = now >= next_tick_ms_ ? 0 : static_cast<int>(next_tick_ms_ - now);
+  return longest < 0 ? until_tick : std::min(until_tick, longest);
 }
 
 // One tick for all windows, drawn in turn from the one random source.

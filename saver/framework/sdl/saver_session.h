@@ -14,6 +14,7 @@
 #include "saver/framework/native_options.h"
 #include "saver/framework/sdl/sdl_saver_window.h"
 #include "saver/framework/sdl/x11_pointer.h"
+#include "saver/framework/sdl/x11_window_watch.h"
 
 namespace verdant {
 
@@ -25,11 +26,12 @@ class SaverSession final : public InputQueue {
   SaverSession(ProfileStore& profile, bool input_ends)
       : profile_(profile), input_ends_(input_ends) {}
 
-  // Opens the windows the options ask for; false, with SDL's error set, when one cannot be made.
+  // Opens the windows the options ask for; false, with SDL's error set, when one cannot be made
+  // (another program's window among them: gone before the saver could take it).
   bool Open(const NativeOptions& options);
   // Creates each window's animation, then handles messages until the quit message; returns its
-  // exit code. Every window is closed by then. After max_ticks ticks, when given, the windows
-  // are closed as if by input.
+  // exit code. Every window is closed by then. After max_ticks ticks, when given, or when
+  // another program's window goes away, the windows are closed as if by input.
   int Run(std::optional<long> max_ticks);
 
   // For the windows: the queue, the quit message, the shared timer and the pointer.
@@ -59,6 +61,7 @@ class SaverSession final : public InputQueue {
 
   ProfileStore& profile_;
   bool input_ends_;
+  std::optional<X11WindowWatch> watch_;  // another program's window, when drawn in
   std::vector<std::unique_ptr<SdlSaverWindow>> windows_;
   std::deque<Message> posted_;
   std::optional<int> quit_code_;
