@@ -14,7 +14,7 @@ packages=(
   xserver-xorg-core xserver-xorg-video-dummy libxinerama1:i386
   # The Windows release: zip writes it, its test unpacks it (zip only recommends unzip).
   zip unzip
-  libsystemd-dev systemd iproute2 tshark python3 tzdata
+  libsystemd-dev systemd systemd-container iproute2 tshark python3 tzdata
   libx11-dev libxfixes-dev libxss-dev libxrandr-dev libwayland-dev
   weston xscreensaver man-db
 )

@@ -181,8 +181,9 @@ wait "$loopback_listener"
 [ "$(tail -1 "$work/alpha.loopback")" = 0 ] ||
   fail "spoofed senders: $(tail -1 "$work/alpha.loopback") answers in ALPHA's loopback"
 
-# A second service on a host whose port 138 is taken: its start fails with EADDRINUSE (98),
-# written to the journal, here a recorder behind the journal's socket in a mount namespace.
+# A second service on a host whose port 138 is taken: its start fails with EADDRINUSE (98), its
+# exit status too, written to the journal, here a recorder behind the journal's socket in a
+# mount namespace.
 mkdir "$work/journal"
 python3 "$here/socket_recorder.py" journal "$work/journal/socket" "$work/journal.log" &
 pids+=($!)
@@ -193,7 +194,7 @@ NOTIFY_SOCKET=$work/second.notify on beta unshare --mount -- sh -c \
   'mount -t tmpfs none /run/systemd && mkdir /run/systemd/journal &&
    mount --bind "$0" /run/systemd/journal && exec "$1"' "$work/journal" "$bin/beaconry"
 second_rc=$?
-[ "$second_rc" = 0 ] || fail "second beaconry: exit code $second_rc"
+[ "$second_rc" = 98 ] || fail "second beaconry: exit code $second_rc"
 grep -q '"MESSAGE": "Beaconry error: 98\\nCreateMailslot"' "$work/journal.log" &&
   grep -q '"SYSLOG_IDENTIFIER": "Beaconry"' "$work/journal.log" &&
   grep -q '"PRIORITY": "3"' "$work/journal.log" ||

@@ -62,6 +62,45 @@ TEST(LinuxServiceHost, HoldsAControlUntilTheServiceAcceptsIt) {
   EXPECT_EQ(controls, std::vector<std::uint32_t>{kControlStop});
 }
 
+// Controls queued on the one real-time signal keep the order they were sent in, even when the
+// dispatcher takes them late; standard signals would come lowest number first.
+TEST(LinuxServiceHost, QueuedControlsKeepTheirOrderWhileTheDispatcherIsBusy) {
+  const int queued = SIGRTMIN + 1;
+  sigset_t held;
+  sigemptyset(&held);
+  sigaddset(&held, queued);
+  pthread_sigmask(SIG_BLOCK, &held, nullptr);  // never lethal to the tests, whatever the host
+  LinuxServiceHost host;
+  std::vector<std::uint32_t> controls;
+  const Handle stop = host.CreateEventA(true, false);
+  const Handle busy = host.CreateEventA(true, false);
+  const Handle sent = host.CreateEventA(true, false);
+  host.StartServiceCtrlDispatcherA("Beaconry", [&] {
+    const Handle status = host.RegisterServiceCtrlHandlerA("Beaconry", [&](std::uint32_t control) {
+      controls.push_back(control);
+      if (controls.size() == 1) {
+        host.SetEvent(busy);
+        host.WaitForSingleObject(sent, kInfinite);
+      }
+      if (control == kControlStop) host.SetEvent(stop);
+    });
+    host.SetServiceStatus(status, {.dwCurrentState = kServiceRunning, .dwControlsAccepted = 3});
+    kill(getpid(), SIGUSR1);
+    host.WaitForSingleObject(busy, kInfinite);
+    for (std::uint32_t control :
+         {kControlContinue, kControlPause, 7u, kControlContinue, kControlPause}) {
+      sigqueue(getpid(), queued, sigval{.sival_int = static_cast<int>(control)});
+    }
+    kill(getpid(), queued);  // without a value: no control
+    host.SetEvent(sent);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    kill(getpid(), SIGTERM);
+    host.WaitForSingleObject(stop, kInfinite);
+  });
+  EXPECT_EQ(controls, (std::vector<std::uint32_t>{kControlPause, kControlContinue, kControlPause,
+                                                  kControlContinue, kControlPause, kControlStop}));
+}
+
 TEST(LinuxServiceHost, ManualEventsStaySetAndAutoEventsWakeOneWait) {
   LinuxServiceHost host;
   const Handle manual = host.CreateEventA(true, false);
@@ -86,6 +125,15 @@ TEST(SystemdTerms, ReportsBecomeNotifyMessages) {
   status = {.dwCurrentState = kServiceStopped, .dwWin32ExitCode = 98};
   EXPECT_EQ(NotifyText(status), "STATUS=Stopped, error 98\nERRNO=98");
   EXPECT_EQ(ControlForSignal(SIGHUP), std::nullopt);
+}
+
+// systemd takes a service that exits 0 before READY=1 for one that broke the protocol, and
+// restarts it: a failed start must exit with its error code.
+TEST(SystemdTerms, TheExitStatusIsTheLastReportsErrorCode) {
+  EXPECT_EQ(ExitStatusFor({.dwCurrentState = kServiceStopped}), 0);
+  EXPECT_EQ(ExitStatusFor({.dwCurrentState = kServiceStopped, .dwWin32ExitCode = 98}), 98);
+  EXPECT_EQ(ExitStatusFor({.dwCurrentState = kServiceStopped, .dwWin32ExitCode = 256}), 1);
+  EXPECT_EQ(ExitStatusFor({.dwCurrentState = kServiceRunning}), 1);
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ class LinuxServerMailslots final : public Mailslots {
   Handle next_file_ = kMailslotHandle + 1;
 };
 
-// Entries go to the journal with the source as SYSLOG_IDENTIFIER and the strings a line apart.
+// Entries go to the journal with the source as SYSLOG_IDENTIFIER and the strings a line apart,
+// or to standard error when there is no journal.
 // There is no registry: the journal needs no program to hold an entry's text.
 class JournalEventLog final : public EventLog {
  public:

@@ -23,7 +23,6 @@ namespace {
 
 using lanmailslot::ScopedFd;
 
-constexpr int kControlSignals[] = {SIGTERM, SIGINT, SIGUSR1, SIGUSR2};
 // How often a held control is offered again.
 constexpr int kHeldControlRetryMs = 20;
 constexpr std::uint32_t kNoControl = 0;
@@ -37,21 +36,35 @@ bool IsAccepted(std::uint32_t control, std::uint32_t controls_accepted) {
 sigset_t ControlSignals() {
   sigset_t signals;
   sigemptyset(&signals);
-  for (int s : kControlSignals) sigaddset(&signals, s);
+  for (int s : {SIGTERM, SIGINT, SIGUSR1, SIGUSR2, QueuedControlSignal()}) sigaddset(&signals, s);
   return signals;
 }
 
+std::optional<std::uint32_t> ControlFor(const signalfd_siginfo& info) {
+  const int signal_number = static_cast<int>(info.ssi_signo);
+  if (signal_number != QueuedControlSignal()) return ControlForSignal(signal_number);
+  if (info.ssi_code != SI_QUEUE) return std::nullopt;
+  return ControlForQueuedValue(info.ssi_int);
+}
+
 }  // namespace
+
+bool BlockControlSignals() {
+  const sigset_t signals = ControlSignals();
+  return pthread_sigmask(SIG_BLOCK, &signals, nullptr) == 0;
+}
 
 // The control signals are blocked before any thread starts, so every thread inherits the block
 // and they arrive only here, one at a time, as on the platform's dispatcher thread.
 bool LinuxServiceHost::StartServiceCtrlDispatcherA(const std::string&,
                                                    std::function<void()> service_main) {
+  if (!BlockControlSignals()) return false;
   const sigset_t signals = ControlSignals();
-  if (pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0) return false;
   // Once blocked, each back to its default: one the starting shell left ignored (as a shell
   // does SIGINT for a job in the background) would be discarded instead of left pending.
-  for (int s : kControlSignals) std::signal(s, SIG_DFL);
+  for (int s = 1; s < NSIG; ++s) {
+    if (sigismember(&signals, s) == 1) std::signal(s, SIG_DFL);
+  }
   ScopedFd signal_fd(signalfd(-1, &signals, SFD_CLOEXEC));
   ScopedFd service_ended(eventfd(0, EFD_CLOEXEC));
   if (!signal_fd.IsValid() || !service_ended.IsValid()) return false;
@@ -77,7 +90,7 @@ bool LinuxServiceHost::StartServiceCtrlDispatcherA(const std::string&,
     if (watched[1].revents != 0) break;
     signalfd_siginfo info;
     if (watched[0].revents != 0 && read(signal_fd.Get(), &info, sizeof info) == sizeof info) {
-      const auto control = ControlForSignal(static_cast<int>(info.ssi_signo));
+      const auto control = ControlFor(info);
       if (control && held != kControlStop) held = *control;
     }
     if (held != kNoControl && IsAccepted(held, controls_accepted_)) {
@@ -109,6 +122,10 @@ Handle LinuxServiceHost::RegisterServiceCtrlHandlerA(const std::string&,
 bool LinuxServiceHost::SetServiceStatus(Handle, const ServiceStatus& status) {
   // As the platform's manager, nothing is sent to a stopped service.
   controls_accepted_ = status.dwCurrentState == kServiceStopped ? 0 : status.dwControlsAccepted;
+  {
+    std::lock_guard guard(table_mutex_);
+    last_report_ = status;
+  }
   const int sent = sd_notify(0, NotifyText(status).c_str());
   if (sent < 0) errno = -sent;
   return sent >= 0;
@@ -180,6 +197,10 @@ std::uint32_t LinuxServiceHost::GetLastError() {
 }
 
 void LinuxServiceHost::ExitProcess(std::uint32_t exit_code) {
+  if (exit_code == 0) {
+    std::lock_guard guard(table_mutex_);
+    std::_Exit(ExitStatusFor(last_report_));
+  }
   std::_Exit(static_cast<int>(exit_code));
 }
 

@@ -11,6 +11,10 @@
 
 namespace timeserver {
 
+// Blocks the control signals in the calling thread, and in every thread it starts later: from
+// then on they wait, pending, for the dispatcher instead of ending the process.
+bool BlockControlSignals();
+
 class LinuxServiceHost final : public ServiceHost {
  public:
   bool StartServiceCtrlDispatcherA(const std::string& name,
@@ -27,6 +31,8 @@ class LinuxServiceHost final : public ServiceHost {
   std::uint32_t GetLastError() override;
   void EnterCriticalSection() override { lock_.lock(); }
   void LeaveCriticalSection() override { lock_.unlock(); }
+  // Exit code 0 stands for the last report's (see ExitStatusFor), so that systemd sees how the
+  // service ended.
   void ExitProcess(std::uint32_t exit_code) override;
 
  private:
@@ -45,6 +51,7 @@ class LinuxServiceHost final : public ServiceHost {
   std::function<void(std::uint32_t)> control_handler_;
   Handle next_handle_ = 1;
   std::atomic<std::uint32_t> controls_accepted_ = 0;  // by the last status report
+  ServiceStatus last_report_;                         // under table_mutex_
 };
 
 }  // namespace timeserver

@@ -3,6 +3,18 @@
 #include "timeserver/linux/linux_service_host.h"
 #include "timeserver/time_service.h"
 
+namespace {
+
+// The program's first code, before any initialiser of its own or of its libraries: systemd may
+// signal a control the moment the process exists, and a control signal must never end it.
+void BlockControlSignalsAtStart(int, char**, char**) {
+  timeserver::BlockControlSignals();
+}
+[[gnu::used, gnu::section(".preinit_array")]] void (*const block_at_start)(int, char**, char**) =
+    BlockControlSignalsAtStart;
+
+}  // namespace
+
 // Everything lives in this frame, which never ends: RunBeaconry ends the process while the
 // worker thread may still be using the service.
 int main() {

@@ -1,7 +1,5 @@
 #include "timeserver/linux/systemd_terms.h"
 
-#include <csignal>
-
 #include "timeserver/service_codes.h"
 
 namespace timeserver {
@@ -45,6 +43,23 @@ std::optional<std::uint32_t> ControlForSignal(int signal_number) {
     default:
       return std::nullopt;
   }
+}
+
+std::optional<std::uint32_t> ControlForQueuedValue(int value) {
+  switch (value) {
+    case kControlStop:
+    case kControlPause:
+    case kControlContinue:
+      return static_cast<std::uint32_t>(value);
+    default:
+      return std::nullopt;
+  }
+}
+
+int ExitStatusFor(const ServiceStatus& last) {
+  if (last.dwCurrentState != kServiceStopped) return 1;
+  const std::uint32_t code = last.dwWin32ExitCode;
+  return code <= 255 ? static_cast<int>(code) : 1;
 }
 
 }  // namespace timeserver
