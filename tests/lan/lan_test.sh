@@ -199,8 +199,17 @@ grep -q '"MESSAGE": "Beaconry error: 98\\nCreateMailslot"' "$work/journal.log" &
   grep -q '"SYSLOG_IDENTIFIER": "Beaconry"' "$work/journal.log" &&
   grep -q '"PRIORITY": "3"' "$work/journal.log" ||
   fail "second beaconry: journal holds $(cat "$work/journal.log")"
+grep -q CODE_ "$work/journal.log" &&
+  fail "second beaconry: where it was built, in the entry: $(cat "$work/journal.log")"
 grep -q "ERRNO=98" "$work/second.status" && ! grep -q "READY=1" "$work/second.status" ||
   fail "second beaconry: reported $(cat "$work/second.status")"
+# Without a journal (started by hand on a host that has none) the entry goes to standard error.
+on beta unshare --mount -- sh -c 'mount -t tmpfs none /run/systemd && exec "$0"' \
+  "$bin/beaconry" 2>"$work/bare.err"
+bare_rc=$?
+[ "$bare_rc" = 98 ] || fail "beaconry without a journal: exit code $bare_rc"
+[ "$(cat "$work/bare.err")" = $'Beaconry error: 98\nCreateMailslot' ] ||
+  fail "beaconry without a journal: standard error holds $(cat "$work/bare.err")"
 
 # Stop: STOPPING, then stopped, exit code 0.
 kill -TERM "${server_pid[alpha]}"

@@ -92,9 +92,9 @@ TEST(LinuxServiceHost, QueuedControlsKeepTheirOrderWhileTheDispatcherIsBusy) {
       sigqueue(getpid(), queued, sigval{.sival_int = static_cast<int>(control)});
     }
     kill(getpid(), queued);  // without a value: no control
+    // The stop queued behind them too: a SIGTERM would be taken before any real-time signal.
+    sigqueue(getpid(), queued, sigval{.sival_int = static_cast<int>(kControlStop)});
     host.SetEvent(sent);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    kill(getpid(), SIGTERM);
     host.WaitForSingleObject(stop, kInfinite);
   });
   EXPECT_EQ(controls, (std::vector<std::uint32_t>{kControlPause, kControlContinue, kControlPause,

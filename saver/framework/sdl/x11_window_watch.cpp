@@ -5,7 +5,8 @@
 namespace verdant {
 namespace {
 
-// Xlib's error handler is one for the process and takes no context, hence module state.
+// Xlib's error handler is one for the process and takes no context, hence module state: one
+// watched window at a time.
 std::uint64_t watched_window = 0;
 bool watched_gone = false;
 XErrorHandler next_handler = nullptr;
@@ -23,7 +24,7 @@ int MarkGoneOrPassOn(Display* display, XErrorEvent* error) {
 
 }  // namespace
 
-X11WindowWatch::X11WindowWatch(std::uint64_t id) : display_(XOpenDisplay(nullptr)), id_(id) {
+X11WindowWatch::X11WindowWatch(std::uint64_t id) : display_(XOpenDisplay(nullptr)) {
   if (!display_) return;
   watched_window = id;
   watched_gone = false;
@@ -44,7 +45,8 @@ bool X11WindowWatch::Gone() {
   while (XPending(display_)) {
     XEvent event;
     XNextEvent(display_, &event);
-    if (event.type == DestroyNotify && event.xdestroywindow.window == id_) watched_gone = true;
+    if (event.type == DestroyNotify && event.xdestroywindow.window == watched_window)
+      watched_gone = true;
   }
   return watched_gone;
 }

@@ -25,7 +25,6 @@ class X11WindowWatch {
 
  private:
   _XDisplay* display_;
-  std::uint64_t id_;
 };
 
 }  // namespace verdant
