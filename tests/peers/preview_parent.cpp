@@ -21,8 +21,9 @@ namespace {
 
 constexpr int kWidth = 152;
 constexpr int kHeight = 112;
-constexpr UINT kPollEvery = 50;     // ms
-constexpr DWORD kEndWithin = 1000;  // ms
+constexpr UINT kPollEvery = 50;      // ms
+constexpr DWORD kEndWithin = 1000;   // ms
+constexpr UINT kShownWithin = 1000;  // ms
 
 const char* StopFile = nullptr;
 HWND Parent = nullptr;
@@ -44,8 +45,12 @@ HWND FindPreview() {
 
 void ReportPreview() {
   static bool reported = false;
+  static unsigned polls_unseen = 0;
   HWND child = reported ? nullptr : FindPreview();
   if (child == nullptr) return;
+  // The child is in its parent's list a moment before its creation shows it: a window that is
+  // still hidden a second later is reported as it is.
+  if (!IsWindowVisible(child) && ++polls_unseen < kShownWithin / kPollEvery) return;
   reported = true;
   char class_name[64] = "";
   GetClassNameA(child, class_name, sizeof class_name);
