@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "bench/recording_surface.h"
+#include "bench/stroke_recorder.h"
 
 namespace verdant {
 

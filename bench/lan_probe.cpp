@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
+#include "base/posix/scoped_fd.h"
 #include "bench/latency_summary.h"
 #include "lanmailslot/local_names.h"
-#include "lanmailslot/scoped_fd.h"
 #include "lanmailslot/udp_endpoint.h"
-#include "mailslotwire/datagram.h"
+#include "lanmailslot/wire/datagram.h"
 #include "timeproto/time_messages.h"
 
 namespace {
@@ -41,7 +41,7 @@ double NowMs() {
 }
 
 struct Probe {
-  lanmailslot::ScopedFd fd;
+  base::ScopedFd fd;
   sockaddr_in server{};
   Bytes valid;
   Bytes bad;
@@ -74,7 +74,8 @@ struct Probe {
       size = recv(fd.Get(), buffer, sizeof buffer, 0);
     }
     if (size <= 0) return false;
-    const auto datagram = mailslotwire::DecodeDatagram({buffer, static_cast<std::size_t>(size)});
+    const auto datagram =
+        lanmailslot::wire::DecodeDatagram({buffer, static_cast<std::size_t>(size)});
     return datagram &&
            timeproto::CheckTimeReply(datagram->data).status == timeproto::ReplyStatus::ReplyOk;
   }
@@ -82,15 +83,15 @@ struct Probe {
 
 Bytes RequestDatagram(const Probe& probe, const std::string& me, const std::string& server,
                       std::uint16_t port, const Bytes& message) {
-  mailslotwire::MailslotDatagram datagram;
-  datagram.msg_type = mailslotwire::kDirectUnique;
+  lanmailslot::wire::MailslotDatagram datagram;
+  datagram.msg_type = lanmailslot::wire::kDirectUnique;
   datagram.source_ip = *lanmailslot::SourceAddressFor(ntohl(probe.server.sin_addr.s_addr));
   datagram.source_port = port;
   datagram.source_name = me;
   datagram.destination_name = server;
   datagram.mailslot_name = R"(\MAILSLOT\NTSERVER)";
   datagram.data = message;
-  return mailslotwire::EncodeDatagram(datagram);
+  return lanmailslot::wire::EncodeDatagram(datagram);
 }
 
 int Latency(const Probe& probe, long count) {
@@ -144,9 +145,9 @@ int main(int argc, char** argv) {
   const long count = argc > 4 ? std::strtol(argv[4], nullptr, 10) : mode == "flood" ? 10000 : 2000;
   const auto names = lanmailslot::ReadLocalNames();
   Probe probe;
-  probe.fd = lanmailslot::ScopedFd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+  probe.fd = base::ScopedFd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
   probe.server.sin_family = AF_INET;
-  probe.server.sin_port = htons(mailslotwire::kDatagramPort);
+  probe.server.sin_port = htons(lanmailslot::wire::kDatagramPort);
   sockaddr_in local{};
   socklen_t size = sizeof local;
   if (!names || !probe.fd.IsValid() || inet_pton(AF_INET, argv[2], &probe.server.sin_addr) != 1 ||

@@ -14,7 +14,7 @@
 #include "bench/cairo_replay.h"
 #include "bench/null_surface.h"
 #include "bench/plant_cases.h"
-#include "bench/recording_surface.h"
+#include "bench/stroke_recorder.h"
 #include "saver/surface/software_surface.h"
 
 namespace verdant {
@@ -77,7 +77,7 @@ void RegisterCase(const PlantCase& plant, const Strokes& strokes, long lines) {
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   for (const verdant::PlantCase& plant : verdant::WorstCases()) {
-    verdant::RecordingSurface recording;
+    verdant::StrokeRecorder recording;
     plant.draw(recording, plant.seed);
     if (plant.expected_lines >= 0 && recording.lines() != plant.expected_lines) {
       std::fprintf(stderr, "%s draws %ld lines, not %ld\n", plant.name.c_str(), recording.lines(),

@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "lanmailslot/local_names.h"
-#include "mailslotwire/datagram.h"
+#include "lanmailslot/wire/datagram.h"
 
 namespace lanmailslot {
 
-bool IsAddressedHere(const mailslotwire::MailslotDatagram& datagram, const LocalNames& names,
+bool IsAddressedHere(const wire::MailslotDatagram& datagram, const LocalNames& names,
                      std::string_view mailslot);
 
 }  // namespace lanmailslot

@@ -9,8 +9,8 @@
 namespace lanmailslot {
 namespace {
 
-using mailslotwire::kDirectGroup;
-using mailslotwire::kDirectUnique;
+using wire::kDirectGroup;
+using wire::kDirectUnique;
 
 }  // namespace
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "lanmailslot/local_names.h"
-#include "mailslotwire/datagram.h"
+#include "lanmailslot/wire/datagram.h"
 
 namespace lanmailslot {
 
@@ -23,7 +23,7 @@ struct Destination {
   std::uint8_t msg_type = 0;
   std::string name;  // the destination name
   std::uint32_t address = 0;
-  std::uint16_t port = mailslotwire::kDatagramPort;
+  std::uint16_t port = wire::kDatagramPort;
   friend bool operator==(const Destination&, const Destination&) = default;
 };
 

@@ -5,16 +5,16 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "mailslotwire/netbios_name.h"
-#include "textcase/ascii_case.h"
+#include "base/ascii_case.h"
+#include "lanmailslot/wire/netbios_name.h"
 
 namespace lanmailslot {
 
 std::string NetbiosName(std::string_view name) {
-  std::string upper(name.substr(0, mailslotwire::kMaxNetbiosNameLength));
+  std::string upper(name.substr(0, wire::kMaxNetbiosNameLength));
   // The wire pads names with spaces, so trailing ones would not survive the journey.
   upper.erase(upper.find_last_not_of(' ') + 1);
-  textcase::ToUpper(upper);
+  base::ToUpper(upper);
   return upper;
 }
 

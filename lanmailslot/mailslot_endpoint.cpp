@@ -7,7 +7,7 @@
 
 #include "lanmailslot/delivery.h"
 #include "lanmailslot/senders.h"
-#include "mailslotwire/datagram.h"
+#include "lanmailslot/wire/datagram.h"
 
 namespace lanmailslot {
 namespace {
@@ -35,7 +35,7 @@ MailslotEndpoint::MailslotEndpoint(UdpEndpoint udp, LocalNames names)
 std::optional<MailslotEndpoint> MailslotEndpoint::OpenLocal(bool or_any_port, bool broadcast) {
   auto names = ReadLocalNames();
   if (!names) return std::nullopt;
-  auto udp = UdpEndpoint::Bind(mailslotwire::kDatagramPort, or_any_port, broadcast);
+  auto udp = UdpEndpoint::Bind(wire::kDatagramPort, or_any_port, broadcast);
   if (!udp) return std::nullopt;
   return MailslotEndpoint(std::move(*udp), std::move(*names));
 }
@@ -45,7 +45,7 @@ std::optional<Delivery> MailslotEndpoint::Receive(std::string_view mailslot, std
   for (;;) {
     const auto received = udp_.Receive(wait);
     if (!received) return std::nullopt;
-    auto datagram = mailslotwire::DecodeDatagram(received->bytes);
+    auto datagram = wire::DecodeDatagram(received->bytes);
     if (!datagram || !IsAddressedHere(*datagram, names_, mailslot)) continue;
     // Answers go to SOURCE_IP; one naming another address than the sender's would make this
     // machine send to a third party, or to a broadcast address.
@@ -82,9 +82,9 @@ bool MailslotEndpoint::Send(const Destination& to, std::string_view mailslot,
                             std::span<const std::uint8_t> message) {
   const auto source_ip = SourceFor(to.address);
   if (!source_ip) return false;
-  mailslotwire::MailslotDatagram datagram;
+  wire::MailslotDatagram datagram;
   datagram.msg_type = to.msg_type;
-  datagram.flags = mailslotwire::kFlagsWhole;
+  datagram.flags = wire::kFlagsWhole;
   datagram.datagram_id = next_datagram_id_++;
   datagram.source_ip = *source_ip;
   datagram.source_port = udp_.port();
@@ -94,7 +94,7 @@ bool MailslotEndpoint::Send(const Destination& to, std::string_view mailslot,
   datagram.destination_suffix = 0;
   datagram.mailslot_name = std::string(mailslot);
   datagram.data.assign(message.begin(), message.end());
-  const std::vector<std::uint8_t> bytes = mailslotwire::EncodeDatagram(datagram);
+  const std::vector<std::uint8_t> bytes = wire::EncodeDatagram(datagram);
   if (bytes.empty()) {  // a name that cannot travel
     errno = EINVAL;
     return false;

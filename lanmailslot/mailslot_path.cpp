@@ -1,6 +1,6 @@
 #include "lanmailslot/mailslot_path.h"
 
-#include "textcase/ascii_case.h"
+#include "base/ascii_case.h"
 
 namespace lanmailslot {
 
@@ -11,7 +11,7 @@ std::optional<MailslotPath> ParseMailslotPath(std::string_view path) {
   if (host_end == 0 || host_end == std::string_view::npos) return std::nullopt;
   const std::string_view host = path.substr(0, host_end);
   std::string mailslot(path.substr(host_end));
-  textcase::ToUpper(mailslot);
+  base::ToUpper(mailslot);
   constexpr std::string_view kPrefix = R"(\MAILSLOT\)";
   if (!mailslot.starts_with(kPrefix) || mailslot.size() == kPrefix.size()) return std::nullopt;
   return MailslotPath{std::string(host), mailslot};

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "mailslotwire/datagram.h"
+#include "lanmailslot/wire/datagram.h"
 
 namespace lanmailslot {
 namespace {
@@ -20,8 +20,8 @@ sockaddr_in SocketAddress(std::uint32_t address, std::uint16_t port) {
   return socket_address;
 }
 
-ScopedFd DatagramSocket(bool broadcast) {
-  ScopedFd fd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+base::ScopedFd DatagramSocket(bool broadcast) {
+  base::ScopedFd fd(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
   const int on = 1;
   if (fd.IsValid() && broadcast &&
       setsockopt(fd.Get(), SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0) {
@@ -62,7 +62,7 @@ std::optional<sockaddr_in> LocalAddress(int fd) {
 }  // namespace
 
 std::optional<UdpEndpoint> UdpEndpoint::Bind(std::uint16_t port, bool or_any_port, bool broadcast) {
-  ScopedFd fd = DatagramSocket(broadcast);
+  base::ScopedFd fd = DatagramSocket(broadcast);
   if (!fd.IsValid() || !ReportArrivalInterface(fd.Get())) return std::nullopt;
   // No SO_REUSEADDR: a second socket on the port would split the unicast datagrams between them.
   if (!BindTo(fd.Get(), port)) {
@@ -106,9 +106,9 @@ std::optional<ReceivedDatagram> UdpEndpoint::Receive(bool wait) {
 std::optional<std::uint32_t> SourceAddressFor(std::uint32_t address) {
   // Connecting a datagram socket sends nothing; it only picks the route and so the address.
   // Towards a broadcast address the connect needs SO_BROADCAST.
-  ScopedFd fd = DatagramSocket(true);
+  base::ScopedFd fd = DatagramSocket(true);
   if (!fd.IsValid()) return std::nullopt;
-  const sockaddr_in to = SocketAddress(address, mailslotwire::kDatagramPort);
+  const sockaddr_in to = SocketAddress(address, wire::kDatagramPort);
   if (connect(fd.Get(), reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0) {
     return std::nullopt;
   }

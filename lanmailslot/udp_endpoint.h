@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "lanmailslot/scoped_fd.h"
+#include "base/posix/scoped_fd.h"
 
 namespace lanmailslot {
 
@@ -30,9 +30,9 @@ class UdpEndpoint {
   std::optional<ReceivedDatagram> Receive(bool wait);
 
  private:
-  UdpEndpoint(ScopedFd fd, std::uint16_t port) : fd_(std::move(fd)), port_(port) {}
+  UdpEndpoint(base::ScopedFd fd, std::uint16_t port) : fd_(std::move(fd)), port_(port) {}
 
-  ScopedFd fd_;
+  base::ScopedFd fd_;
   std::uint16_t port_ = 0;
   std::vector<std::uint8_t> buffer_ = std::vector<std::uint8_t>(65536);
 };

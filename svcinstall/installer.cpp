@@ -21,7 +21,7 @@ constexpr std::string_view kUsage =
     "           to remove a service\n\n";
 
 // The result lines keep their printf forms, field widths included.
-__attribute__((format(printf, 2, 3))) void Print(consoleio::ConsoleWriter& out, const char* format,
+__attribute__((format(printf, 2, 3))) void Print(base::ConsoleWriter& out, const char* format,
                                                  ...) {
   char line[128];
   va_list args;
@@ -42,7 +42,7 @@ bool IsRemoveSwitch(std::string_view arg) {
 }
 
 bool Install(ServiceManager& scm, ScHandle manager, const std::string& name,
-             const std::string& location, consoleio::ConsoleWriter& out) {
+             const std::string& location, base::ConsoleWriter& out) {
   const std::optional<std::string> image_path = ImagePath(scm, location);
   ScHandle service = image_path ? scm.CreateServiceA(manager, name, *image_path) : 0;
   if (service == 0) {
@@ -56,7 +56,7 @@ bool Install(ServiceManager& scm, ScHandle manager, const std::string& name,
 
 // The opened service's handle is closed too, so that nothing holds the entry once it is marked.
 bool Remove(ServiceManager& scm, ScHandle manager, const std::string& name,
-            consoleio::ConsoleWriter& out) {
+            base::ConsoleWriter& out) {
   ScHandle service = scm.OpenServiceA(manager, name);
   bool removed = service != 0 && scm.DeleteService(service);
   if (removed) {
@@ -71,7 +71,7 @@ bool Remove(ServiceManager& scm, ScHandle manager, const std::string& name,
 }  // namespace
 
 int InstallerMain(const std::vector<std::string>& args, ServiceManager& scm,
-                  consoleio::ConsoleWriter& out) {
+                  base::ConsoleWriter& out) {
   if (args.size() != 2) {
     out.Write(kUsage);
     return kFailed;

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "consoleio/console_writer.h"
+#include "base/console_writer.h"
 #include "svcinstall/service_manager.h"
 
 namespace svcinstall {
 
 // `args` are the arguments after the program name.
 int InstallerMain(const std::vector<std::string>& args, ServiceManager& manager,
-                  consoleio::ConsoleWriter& out);
+                  base::ConsoleWriter& out);
 
 }  // namespace svcinstall

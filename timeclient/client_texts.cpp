@@ -2,13 +2,13 @@
 
 namespace timeclient {
 
-void PrintBanner(consoleio::ConsoleWriter& out) {
+void PrintBanner(base::ConsoleWriter& out) {
   out.Write("Horolan - Horolan-Client              Version 1.0            11/06/93\n");
   out.Write("Asks a time-server for its date and time, and can set this machine's clock.\n");
   out.Write("\n");
 }
 
-void PrintUsage(consoleio::ConsoleWriter& out) {
+void PrintUsage(base::ConsoleWriter& out) {
   static constexpr const char* kLines[] = {
       "Usage: HOROLAN [<computer_name>|<domain_name>] [/S] [/?]\n\n",
       "Where:\n",

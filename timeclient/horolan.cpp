@@ -14,7 +14,7 @@ namespace {
 
 // Everything after the client mailslot exists; returns the exit code.
 int QueryServer(const CommandLine& line, Handle client_mailslot, ClientPlatform& platform,
-                consoleio::ConsoleWriter& out) {
+                base::ConsoleWriter& out) {
   const std::optional<std::string> computer_name = platform.computer_name.GetComputerNameA();
   if (!computer_name) {
     out.Write(ErrorText("\nUnable to retrieve computer name of local machine",
@@ -34,7 +34,7 @@ int QueryServer(const CommandLine& line, Handle client_mailslot, ClientPlatform&
 }  // namespace
 
 int RunHorolan(std::span<const std::string_view> args, ClientPlatform& platform,
-               consoleio::ConsoleWriter& out) {
+               base::ConsoleWriter& out) {
   PrintBanner(out);
   const CommandLine line = ParseArguments(args);
   if (line.name_too_long) {

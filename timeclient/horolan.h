@@ -3,13 +3,13 @@
 #include <span>
 #include <string_view>
 
-#include "consoleio/console_writer.h"
+#include "base/console_writer.h"
 #include "timeclient/client_platform.h"
 
 namespace timeclient {
 
 // One run over the arguments after the program name; returns the exit code (0, 1 or 2).
 int RunHorolan(std::span<const std::string_view> args, ClientPlatform& platform,
-               consoleio::ConsoleWriter& out);
+               base::ConsoleWriter& out);
 
 }  // namespace timeclient

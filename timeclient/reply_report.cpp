@@ -5,7 +5,7 @@
 namespace timeclient {
 
 std::optional<timeproto::TimeField> ReportReply(std::span<const std::uint8_t> message,
-                                                consoleio::ConsoleWriter& out) {
+                                                base::ConsoleWriter& out) {
   const timeproto::ReplyCheck reply = timeproto::CheckTimeReply(message);
   switch (reply.status) {
     case timeproto::ReplyStatus::ReplyCorrupted:

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-#include "consoleio/console_writer.h"
+#include "base/console_writer.h"
 #include "timeproto/time_messages.h"
 
 namespace timeclient {
@@ -12,6 +12,6 @@ namespace timeclient {
 // The server's time once "Time-server … responded with:" and the time are printed; nothing
 // once the corrupted or unexpected message is printed.
 std::optional<timeproto::TimeField> ReportReply(std::span<const std::uint8_t> message,
-                                                consoleio::ConsoleWriter& out);
+                                                base::ConsoleWriter& out);
 
 }  // namespace timeclient

@@ -10,7 +10,7 @@ namespace {
 
 // One request: open the server mailslot, write, close. False once a failure has been printed.
 bool SendRequest(Mailslots& mailslots, const std::string& server_path,
-                 std::span<const std::uint8_t> request, consoleio::ConsoleWriter& out) {
+                 std::span<const std::uint8_t> request, base::ConsoleWriter& out) {
   const Handle server = mailslots.CreateFileA(server_path);
   if (server == kInvalidHandle) {
     out.Write(ErrorText("\nUnable to open handle of server mailslot", mailslots.GetLastError()));
@@ -33,7 +33,7 @@ enum class PollResult { kNothing, kMessage, kFailed };
 
 // One look into the client mailslot; reads the first message when one waits.
 PollResult Poll(Mailslots& mailslots, Handle client_mailslot, std::vector<std::uint8_t>& message,
-                consoleio::ConsoleWriter& out) {
+                base::ConsoleWriter& out) {
   MailslotInfo info;
   if (!mailslots.GetMailslotInfo(client_mailslot, info)) {
     out.Write(ErrorText("\nUnable to get info about client mailslot", mailslots.GetLastError()));
@@ -59,7 +59,7 @@ std::optional<std::vector<std::uint8_t>> SendAndPoll(Mailslots& mailslots, Sleep
                                                      Handle client_mailslot,
                                                      const std::string& server_path,
                                                      std::span<const std::uint8_t> request,
-                                                     consoleio::ConsoleWriter& out) {
+                                                     base::ConsoleWriter& out) {
   int sends = 0;
   int polls = kPollsPerSend;  // so that the first pass sends at once
   std::vector<std::uint8_t> message;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "consoleio/console_writer.h"
+#include "base/console_writer.h"
 #include "timeclient/client_platform.h"
 
 namespace timeclient {
@@ -21,6 +21,6 @@ std::optional<std::vector<std::uint8_t>> SendAndPoll(Mailslots& mailslots, Sleep
                                                      Handle client_mailslot,
                                                      const std::string& server_path,
                                                      std::span<const std::uint8_t> request,
-                                                     consoleio::ConsoleWriter& out);
+                                                     base::ConsoleWriter& out);
 
 }  // namespace timeclient

@@ -8,7 +8,7 @@ namespace {
 
 // Everything done with the opened token; returns the exit code.
 int SetClockWithToken(Privileges& privileges, Handle token, LocalClock& clock,
-                      const timeproto::TimeField& time, consoleio::ConsoleWriter& out) {
+                      const timeproto::TimeField& time, base::ConsoleWriter& out) {
   const PrivilegeId privilege = privileges.LookupPrivilegeValueA("SeSystemtimePrivilege");
   privileges.AdjustTokenPrivileges(token, privilege, kPrivilegeEnabled);
   // The adjustment succeeds even when the token lacks the privilege; only the error says so.
@@ -28,7 +28,7 @@ int SetClockWithToken(Privileges& privileges, Handle token, LocalClock& clock,
 }  // namespace
 
 int SetClock(Privileges& privileges, LocalClock& clock, const timeproto::TimeField& time,
-             consoleio::ConsoleWriter& out) {
+             base::ConsoleWriter& out) {
   const std::optional<Handle> token = privileges.OpenProcessToken();
   if (!token) {
     out.Write("\nInsufficent user rights to change the system time!\n");

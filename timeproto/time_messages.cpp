@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "wirebytes/byte_order.h"
+#include "base/byte_order.h"
 
 namespace timeproto {
 namespace {
 
-using wirebytes::GetLittle16;
-using wirebytes::PutLittle16;
+using base::GetLittle16;
+using base::PutLittle16;
 
 constexpr std::uint16_t kTypeRequest = 1;
 constexpr std::uint16_t kTypeReply = 2;

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "textcase/ascii_case.h"
+#include "base/ascii_case.h"
 #include "timeserver/service_codes.h"
 #include "timeserver/time_service.h"
 
@@ -50,7 +50,7 @@ void TimeService::Answer(std::size_t received) {
 Handle TimeService::OpenReplyMailslot(const std::string& requester) {
   auto& mailslots = platform_.mailslots;
   const Handle file = mailslots.CreateFileA(timeproto::ClientPath(requester));
-  if (file != kInvalidHandle || !textcase::EqualIgnoringCase(requester, computer_name_)) {
+  if (file != kInvalidHandle || !base::EqualIgnoringCase(requester, computer_name_)) {
     return file;
   }
   return mailslots.CreateFileA(timeproto::kClientMailslot);

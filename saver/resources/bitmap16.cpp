@@ -1,6 +1,6 @@
 #include "saver/resources/bitmap16.h"
 
-#include "wirebytes/byte_order.h"
+#include "base/byte_order.h"
 
 namespace verdant {
 namespace {
@@ -8,12 +8,12 @@ namespace {
 // Appends in the file's little-endian order.
 void Put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
   out.resize(out.size() + 2);
-  wirebytes::PutLittle16(out, out.size() - 2, v);
+  base::PutLittle16(out, out.size() - 2, v);
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
   out.resize(out.size() + 4);
-  wirebytes::PutLittle32(out, out.size() - 4, v);
+  base::PutLittle32(out, out.size() - 4, v);
 }
 
 constexpr std::uint32_t kHeadersSize = 14 + 40 + 16 * 4;

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "win32handles/scoped_handle.h"
+#include "base/win32/scoped_handle.h"
 
 namespace svcinstall {
 
-using win32handles::ToNative;
-using win32handles::ToValue;
+using base::ToNative;
+using base::ToValue;
 
 ScHandle Win32ServiceManager::OpenSCManagerA() {
   return ToValue<ScHandle>(::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));

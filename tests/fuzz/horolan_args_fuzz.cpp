@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "consoleio/console_writer.h"
+#include "base/console_writer.h"
 #include "timeclient/command_line.h"
 #include "timeclient/reply_report.h"
 #include "timeproto/time_messages.h"
@@ -38,7 +38,7 @@ void CheckParse(std::string_view data) {
 
 void CheckReply(std::string_view data) {
   if (data.size() > timeproto::kMaxMessageSize) return;
-  consoleio::StringWriter out;
+  base::StringWriter out;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
   timeclient::ReportReply({bytes, data.size()}, out);
   for (unsigned char c : out.text) {

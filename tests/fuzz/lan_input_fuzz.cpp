@@ -9,8 +9,8 @@
 #include "lanmailslot/delivery.h"
 #include "lanmailslot/local_names.h"
 #include "lanmailslot/mailslot_path.h"
-#include "mailslotwire/datagram.h"
-#include "mailslotwire/netbios_name.h"
+#include "lanmailslot/wire/datagram.h"
+#include "lanmailslot/wire/netbios_name.h"
 
 namespace {
 
@@ -25,9 +25,10 @@ void CheckPath(std::string_view text) {
 
 void CheckWorkgroup(const std::string& value) {
   const std::string workgroup = lanmailslot::WorkgroupFrom(value.c_str());
-  if (workgroup.empty() || workgroup.size() > mailslotwire::kMaxNetbiosNameLength) std::abort();
-  const auto encoded = mailslotwire::EncodeNetbiosName(workgroup, 0);
-  if (!encoded || mailslotwire::DecodeNetbiosName(*encoded)->name != workgroup) std::abort();
+  if (workgroup.empty() || workgroup.size() > lanmailslot::wire::kMaxNetbiosNameLength)
+    std::abort();
+  const auto encoded = lanmailslot::wire::EncodeNetbiosName(workgroup, 0);
+  if (!encoded || lanmailslot::wire::DecodeNetbiosName(*encoded)->name != workgroup) std::abort();
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   CheckPath(text);
   CheckWorkgroup(text);  // as the environment holds it: up to the first NUL
-  if (const auto datagram = mailslotwire::DecodeDatagram({data, size})) {
+  if (const auto datagram = lanmailslot::wire::DecodeDatagram({data, size})) {
     lanmailslot::IsAddressedHere(*datagram, {"ALPHA", "LAB"}, R"(\MAILSLOT\NTSERVER)");
   }
   return 0;

@@ -8,7 +8,7 @@
 
 #include "saver/framework/command_line.h"
 #include "saver/framework/native_options.h"
-#include "tools/render_options.h"
+#include "saver/render/render_options.h"
 
 namespace {
 

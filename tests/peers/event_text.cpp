@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "win32handles/scoped_handle.h"
+#include "base/win32/scoped_handle.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     std::printf("usage: event_text <program> <event id> <string>...\n");
     return 1;
   }
-  const win32handles::ScopedHandle<HMODULE, FreeModule> program(
+  const base::ScopedHandle<HMODULE, FreeModule> program(
       LoadLibraryExA(argv[1], nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!program.IsValid()) {
     std::printf("cannot load %s: error %lu\n", argv[1], GetLastError());

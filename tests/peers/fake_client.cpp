@@ -13,10 +13,10 @@
 #include <string>
 #include <utility>
 
+#include "base/byte_order.h"
+#include "base/win32/scoped_handle.h"
 #include "beaconry_peer.h"
 #include "timeproto/time_messages.h"
-#include "win32handles/scoped_handle.h"
-#include "wirebytes/byte_order.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ Bytes Request(const std::string& name) {
 }
 
 Bytes WithWord(Bytes message, std::size_t offset, std::uint16_t value) {
-  wirebytes::PutLittle16(message, offset, value);
+  base::PutLittle16(message, offset, value);
   return message;
 }
 
@@ -110,7 +110,7 @@ SYSTEMTIME CheckReply(const Bytes& reply, const std::string& name, const SYSTEMT
     Fail("the name field is not this machine's name padded with zeros");
   }
   if (reply[22] != 0x12 || reply[23] != 0x00) Fail("time field length is not 18");
-  const auto word = [&](std::size_t offset) { return wirebytes::GetLittle16(reply, offset); };
+  const auto word = [&](std::size_t offset) { return base::GetLittle16(reply, offset); };
   SYSTEMTIME sent{word(24), word(26), word(28), word(30), word(32), word(34), word(36), word(38)};
   if (sent.wDayOfWeek != now.wDayOfWeek) Fail("day of the week differs");
   const double apart = Apart(sent, now);
@@ -164,8 +164,8 @@ int main(int argc, char** argv) {
     std::printf("usage: fake_client [bad|held]\n");
     return 1;
   }
-  const win32handles::ScopedKernelHandle client(peers::CreateClientMailslot(kReadTimeoutMs));
-  const win32handles::ScopedKernelHandle server(peers::OpenServerMailslot());
+  const base::ScopedKernelHandle client(peers::CreateClientMailslot(kReadTimeoutMs));
+  const base::ScopedKernelHandle server(peers::OpenServerMailslot());
   if (!client.IsValid() || !server.IsValid()) {
     std::printf("no mailslots: server open error %lu\n", GetLastError());
     return 1;

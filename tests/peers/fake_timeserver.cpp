@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/scoped_handle.h"
 #include "timeproto/time_messages.h"
-#include "win32handles/scoped_handle.h"
 
 namespace {
 
@@ -72,9 +72,9 @@ std::vector<std::uint8_t> ReadRequest(HANDLE slot) {
 }
 
 bool WriteReply(const std::vector<std::uint8_t>& reply) {
-  const win32handles::ScopedKernelHandle client(
-      CreateFileA(timeproto::kClientMailslot, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const base::ScopedKernelHandle client(CreateFileA(timeproto::kClientMailslot, GENERIC_WRITE,
+                                                    FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!client.IsValid()) {
     std::printf("cannot open the client mailslot: %lu\n", GetLastError());
     return false;
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   // Holding the client's own mailslot makes the next client fail to create it.
   const bool hold_client = mode == "holdclient";
-  const win32handles::ScopedKernelHandle slot(
+  const base::ScopedKernelHandle slot(
       CreateAndAnnounce(hold_client ? timeproto::kClientMailslot : timeproto::kServerMailslot));
   if (!slot.IsValid()) return 1;
   if (hold_client) {

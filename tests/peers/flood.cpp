@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/win32/scoped_handle.h"
 #include "beaconry_peer.h"
 #include "timeproto/time_messages.h"
-#include "win32handles/scoped_handle.h"
 
 namespace {
 
@@ -63,8 +63,8 @@ bool SendWithRetry(HANDLE server, const Bytes& message, long& retries) {
 
 int main(int argc, char** argv) {
   const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 10000;
-  const win32handles::ScopedKernelHandle client(peers::CreateClientMailslot(500));
-  const win32handles::ScopedKernelHandle server(peers::OpenServerMailslot());
+  const base::ScopedKernelHandle client(peers::CreateClientMailslot(500));
+  const base::ScopedKernelHandle server(peers::OpenServerMailslot());
   if (!client.IsValid() || !server.IsValid()) {
     std::printf("no mailslots: server open error %lu\n", GetLastError());
     return 1;
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   long bad_written = 0, retries = 0, lost = 0;
 
   const double start = peers::NowMs();
-  const win32handles::ScopedKernelHandle counter(
+  const base::ScopedKernelHandle counter(
       CreateThread(nullptr, 0, CountAnswers, &counting, 0, nullptr));
   if (!counter.IsValid()) {
     std::printf("no counting thread: error %lu\n", GetLastError());

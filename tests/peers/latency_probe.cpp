@@ -6,15 +6,15 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/win32/scoped_handle.h"
 #include "beaconry_peer.h"
 #include "bench/latency_summary.h"
 #include "timeproto/time_messages.h"
-#include "win32handles/scoped_handle.h"
 
 int main(int argc, char** argv) {
   const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 2000;
-  const win32handles::ScopedKernelHandle client(peers::CreateClientMailslot(2000));
-  const win32handles::ScopedKernelHandle server(peers::OpenServerMailslot());
+  const base::ScopedKernelHandle client(peers::CreateClientMailslot(2000));
+  const base::ScopedKernelHandle server(peers::OpenServerMailslot());
   if (!client.IsValid() || !server.IsValid() || count < 1) {
     std::printf("no mailslots: server open error %lu\n", GetLastError());
     return 1;

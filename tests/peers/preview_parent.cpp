@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "win32handles/scoped_handle.h"
+#include "base/win32/scoped_handle.h"
 
 namespace {
 
@@ -79,10 +79,10 @@ HWND CreateParent(HINSTANCE instance) {
                          kWidth, kHeight, nullptr, nullptr, instance, nullptr);
 }
 
-win32handles::ScopedKernelHandle StartSaver(const char* saver) {
+base::ScopedKernelHandle StartSaver(const char* saver) {
   // The settings page passes the handle in decimal after "/p".
   std::string command =
-      std::string(saver) + " /p " + std::to_string(win32handles::ToValue<std::uintptr_t>(Parent));
+      std::string(saver) + " /p " + std::to_string(base::ToValue<std::uintptr_t>(Parent));
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -92,7 +92,7 @@ win32handles::ScopedKernelHandle StartSaver(const char* saver) {
   }
   CloseHandle(process.hThread);
   SaverProcessId = process.dwProcessId;
-  return win32handles::ScopedKernelHandle(process.hProcess);
+  return base::ScopedKernelHandle(process.hProcess);
 }
 
 int Fail(const char* what) {
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
   StopFile = argv[2];
   Parent = desktop ? GetDesktopWindow() : CreateParent(GetModuleHandleA(nullptr));
   if (Parent == nullptr) return Fail("cannot create the parent window");
-  win32handles::ScopedKernelHandle saver = StartSaver(argv[1]);
+  base::ScopedKernelHandle saver = StartSaver(argv[1]);
   if (!saver.IsValid()) return Fail("cannot start the saver");
   SetTimer(nullptr, 0, kPollEvery, Poll);
   MSG message{};

@@ -9,14 +9,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "win32handles/scoped_handle.h"
+#include "base/win32/scoped_handle.h"
 
 namespace {
 
 struct CloseService {
   void operator()(SC_HANDLE handle) const { CloseServiceHandle(handle); }
 };
-using ScopedService = win32handles::ScopedHandle<SC_HANDLE, CloseService>;
+using ScopedService = base::ScopedHandle<SC_HANDLE, CloseService>;
 
 void PrintStatus(const SERVICE_STATUS& status) {
   std::printf("state=%lu accepted=%lu exit=%lu checkpoint=%lu wait=%lu\n", status.dwCurrentState,

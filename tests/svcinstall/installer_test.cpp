@@ -20,7 +20,7 @@ constexpr char kUsage[] =
 
 struct InstallerTest : ::testing::Test {
   FakeServiceManager scm;
-  consoleio::StringWriter out;
+  base::StringWriter out;
   int Run(const std::vector<std::string>& args) { return InstallerMain(args, scm, out); }
 };
 

@@ -46,7 +46,7 @@ struct RunResult {
 };
 
 RunResult RunWith(FakePlatform& fake, std::vector<std::string_view> args) {
-  consoleio::StringWriter out;
+  base::StringWriter out;
   ClientPlatform platform = fake.Platform();
   const int code = RunHorolan(args, platform, out);
   return {code, out.text};

@@ -6,10 +6,10 @@
 #include <iterator>
 #include <optional>
 
+#include "base/byte_order.h"
 #include "fake_platform.h"
 #include "timeserver/service_codes.h"
 #include "timeserver/time_service.h"
-#include "wirebytes/byte_order.h"
 
 namespace timeserver::testing {
 namespace {
@@ -32,7 +32,7 @@ Bytes Request(std::string_view name) {
 }
 
 Bytes WithWord(Bytes message, std::size_t offset, std::uint16_t value) {
-  wirebytes::PutLittle16(message, offset, value);
+  base::PutLittle16(message, offset, value);
   return message;
 }
 

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "lanmailslot/mailslot_path.h"
-#include "linuxtime/local_time.h"
+#include "timeproto/linux/local_time.h"
 
 namespace timeclient {
 namespace {
@@ -156,7 +156,7 @@ bool LinuxPrivileges::CloseHandle(Handle token) {
 }
 
 bool LinuxLocalClock::SetLocalTime(const timeproto::TimeField& time) {
-  const auto instant = linuxtime::InstantOf(time);
+  const auto instant = timeproto::InstantOf(time);
   if (!instant) {
     last_error_ = EINVAL;
     return false;

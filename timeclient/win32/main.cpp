@@ -2,7 +2,7 @@
 #include <string_view>
 #include <vector>
 
-#include "consoleio/console_writer.h"
+#include "base/console_writer.h"
 #include "timeclient/horolan.h"
 #include "timeclient/win32/win32_platform.h"
 
@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
   timeclient::Win32Privileges privileges;
   timeclient::Win32LocalClock clock;
   timeclient::ClientPlatform platform{mailslots, computer_name, sleeper, privileges, clock};
-  consoleio::StdoutWriter out;
+  base::StdoutWriter out;
   return timeclient::RunHorolan(args, platform, out);
 }

@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-#include "win32handles/scoped_handle.h"
+#include "base/win32/scoped_handle.h"
 
 namespace timeclient {
 namespace {
 
-using win32handles::ToNative;
-using win32handles::ToValue;
+using base::ToNative;
+using base::ToValue;
 
 std::int32_t LastError() {
   return static_cast<std::int32_t>(::GetLastError());

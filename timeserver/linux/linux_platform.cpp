@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/ascii_case.h"
 #include "lanmailslot/mailslot_path.h"
-#include "linuxtime/local_time.h"
-#include "textcase/ascii_case.h"
+#include "timeproto/linux/local_time.h"
 
 namespace timeserver {
 namespace {
@@ -78,12 +78,12 @@ bool LinuxServerMailslots::ReadFile(Handle file, std::span<std::uint8_t> buffer,
 std::optional<lanmailslot::Destination> LinuxServerMailslots::ReplyDestination(
     const std::string& host) const {
   if (host == ".") {
-    return lanmailslot::Destination{mailslotwire::kDirectUnique, endpoint_->names().computer,
+    return lanmailslot::Destination{lanmailslot::wire::kDirectUnique, endpoint_->names().computer,
                                     lanmailslot::kLoopback};
   }
-  if (!last_sender_ || !textcase::EqualIgnoringCase(host, last_sender_->source_name))
+  if (!last_sender_ || !base::EqualIgnoringCase(host, last_sender_->source_name))
     return std::nullopt;
-  return lanmailslot::Destination{mailslotwire::kDirectUnique, last_sender_->source_name,
+  return lanmailslot::Destination{lanmailslot::wire::kDirectUnique, last_sender_->source_name,
                                   last_sender_->source_ip, last_sender_->source_port};
 }
 
@@ -142,7 +142,7 @@ std::optional<std::string> JournalEventLog::GetModuleFileNameA() {
 timeproto::TimeField LinuxLocalClock::GetLocalTime() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  return linuxtime::LocalTimeField(now);
+  return timeproto::LocalTimeField(now);
 }
 
 std::optional<std::string> LinuxLocalClock::GetComputerNameA() {

@@ -14,14 +14,14 @@
 #include <system_error>
 #include <thread>
 
-#include "lanmailslot/scoped_fd.h"
+#include "base/posix/scoped_fd.h"
 #include "timeserver/linux/systemd_terms.h"
 #include "timeserver/service_codes.h"
 
 namespace timeserver {
 namespace {
 
-using lanmailslot::ScopedFd;
+using base::ScopedFd;
 
 // How often a held control is offered again.
 constexpr int kHeldControlRetryMs = 20;

@@ -1,12 +1,12 @@
 #include "timeserver/win32/win32_platform.h"
 
-#include "win32handles/scoped_handle.h"
+#include "base/win32/scoped_handle.h"
 
 namespace timeserver {
 namespace {
 
-using win32handles::ToNative;
-using win32handles::ToValue;
+using base::ToNative;
+using base::ToValue;
 
 // Set once, before any call back can come; a plain pointer, so nothing is left to destroy.
 Win32ServiceHost* the_host = nullptr;

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "fileio/file_lock.h"
-#include "fileio/file_replacement.h"
+#include "base/file_lock.h"
+#include "base/file_replacement.h"
 
 namespace verdant {
 namespace {
@@ -49,12 +49,12 @@ bool IniProfileStore::WritePrivateProfileStringA(const std::string& section, con
   std::filesystem::create_directories(folder_, error);
   if (error) return false;
   // From the read to the rename: another writer's rename in between would undo this one's.
-  const fileio::FileLock lock(std::filesystem::path(path) += ".lock");
+  const base::FileLock lock(std::filesystem::path(path) += ".lock");
   if (!lock.Held()) return false;
   const std::optional<std::string> text = ReadWholeFile(path);
   if (!text) return false;
   const std::optional<std::string> updated = UpdateProfileText(*text, section, key, value);
-  return updated && fileio::ReplaceFileContents(path, *updated);
+  return updated && base::ReplaceFileContents(path, *updated);
 }
 
 }  // namespace verdant

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "textcase/ascii_case.h"
+#include "base/ascii_case.h"
 
 namespace verdant {
 namespace {
@@ -77,11 +77,11 @@ Place Locate(std::string_view text, std::string_view section, std::string_view k
     const Line line = ReadLine(text, at);
     at = line.next;
     if (line.kind == Line::Kind::kSection) {
-      in_section = textcase::EqualIgnoringCase(line.name, section);
+      in_section = base::EqualIgnoringCase(line.name, section);
       sections_seen += in_section;
     }
     if (!in_section || line.kind == Line::Kind::kOther) continue;
-    if (line.kind == Line::Kind::kKey && textcase::EqualIgnoringCase(line.name, key)) {
+    if (line.kind == Line::Kind::kKey && base::EqualIgnoringCase(line.name, key)) {
       place.key = line;
       return place;
     }

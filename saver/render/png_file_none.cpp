@@ -1,0 +1,13 @@
+#include "saver/render/png_file.h"
+
+namespace verdant {
+
+bool PngOutputAvailable() {
+  return false;
+}
+
+bool WritePng(std::FILE*, int, int, const std::uint32_t*, int) {
+  return false;
+}
+
+}  // namespace verdant

@@ -1,6 +1,0 @@
-foreach(lib consoleio wirebytes timeproto timeclient)
-  if(NOT TARGET ${lib})
-    add_subdirectory(${PROJECT_SOURCE_DIR}/${lib} ${CMAKE_BINARY_DIR}/${lib})
-  endif()
-endforeach()
-verdant_add_fuzzer(horolan_args_fuzz LIBS timeclient)

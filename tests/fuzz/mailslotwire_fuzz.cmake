@@ -1,6 +1,0 @@
-foreach(lib wirebytes mailslotwire)
-  if(NOT TARGET ${lib})
-    add_subdirectory(${PROJECT_SOURCE_DIR}/${lib} ${CMAKE_BINARY_DIR}/${lib})
-  endif()
-endforeach()
-verdant_add_fuzzer(mailslotwire_fuzz LIBS mailslotwire)

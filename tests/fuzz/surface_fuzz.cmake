@@ -1,6 +1,0 @@
-foreach(dir core surface)
-  if(NOT TARGET saver_${dir})
-    add_subdirectory(${PROJECT_SOURCE_DIR}/saver/${dir} ${CMAKE_BINARY_DIR}/saver_${dir})
-  endif()
-endforeach()
-verdant_add_fuzzer(surface_fuzz LIBS saver_surface)

@@ -1,6 +1,0 @@
-foreach(lib wirebytes timeproto)
-  if(NOT TARGET ${lib})
-    add_subdirectory(${PROJECT_SOURCE_DIR}/${lib} ${CMAKE_BINARY_DIR}/${lib})
-  endif()
-endforeach()
-verdant_add_fuzzer(timeproto_fuzz LIBS timeproto)
