@@ -7,7 +7,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/poll.sh"
 SAVER=$WINDOWS_BIN_DIR/verdant.scr
 [ -f "$SAVER" ] || { echo "FAIL: $SAVER is not built" >&2; exit 1; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/saver-test.XXXXXX")
-cp -a "$WINEPREFIX" "$work/prefix" || { rm -rf "$work"; echo "FAIL: cannot copy the prefix" >&2; exit 1; }
+# Another test's wineserver may be saving the registry, whose temporary files come and go under
+# the copy: then copy again (the registry files themselves are replaced whole).
+for attempt in 1 2 3 4 5; do
+  rm -rf "$work/prefix"
+  cp -a "$WINEPREFIX" "$work/prefix" 2>/dev/null && break
+  [ "$attempt" -eq 5 ] && { rm -rf "$work"; echo "FAIL: cannot copy the prefix" >&2; exit 1; }
+  sleep 1
+done
 export WINEPREFIX=$work/prefix
 CONTROL_INI=$WINEPREFIX/drive_c/windows/control.ini
 started=()

@@ -5,7 +5,7 @@
 # Number, Ok, Default, Cancel, Help.
 #   gtk_dialog_test.sh <verdant> <print_settings> <x11_probe>   (DISPLAY set)
 set -uo pipefail
-source "$(dirname "$0")/../../scripts/poll.sh"
+source "$(dirname "$0")/../../../scripts/poll.sh"
 verdant=$1
 print_settings=$2
 probe=$3

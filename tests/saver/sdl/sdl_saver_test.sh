@@ -4,7 +4,7 @@
 # refuses to be closed, and ends on exactly the input (or signal) that should end it.
 #   sdl_saver_test.sh <verdant> <x11_probe>   (DISPLAY set, by with-xvfb.sh or with-two-heads.sh)
 set -uo pipefail
-source "$(dirname "$0")/../../scripts/poll.sh"
+source "$(dirname "$0")/../../../scripts/poll.sh"
 verdant=$1
 probe=$2
 work=$(mktemp -d)

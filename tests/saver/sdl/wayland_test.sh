@@ -4,7 +4,7 @@
 # made, with 0. On weston's X11 backend, which has a seat, it runs: it draws, and moving the pointer ends it.
 #   wayland_test.sh <verdant>   (DISPLAY set by with-xvfb.sh, for the X11 backend)
 set -uo pipefail
-source "$(dirname "$0")/../../scripts/poll.sh"
+source "$(dirname "$0")/../../../scripts/poll.sh"
 verdant=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -4,7 +4,7 @@
 # the real XScreenSaver runs it and stops it.
 #   xscreensaver_test.sh <verdant>   (DISPLAY set by with-xvfb.sh; run as root)
 set -uo pipefail
-source "$(dirname "$0")/../../scripts/poll.sh"
+source "$(dirname "$0")/../../../scripts/poll.sh"
 verdant=$1
 work=$(mktemp -d)
 chmod 755 "$work"
