@@ -1,9 +1,12 @@
 #pragma once
 // The two names a machine answers to on the LAN: its computer name (unique) and its workgroup
-// (a group name). NetBIOS names are at most 15 characters, upper case, and compare without case.
+// (a group name), and which datagrams they make ours. NetBIOS names are at most 15 characters,
+// upper case, and compare without case.
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "lanmailslot/wire/datagram.h"
 
 namespace lanmailslot {
 
@@ -24,5 +27,12 @@ std::string WorkgroupFrom(const char* variable_value);
 
 // From gethostname and the environment; nothing (errno set) when the host has no name.
 std::optional<LocalNames> ReadLocalNames();
+
+// Whether a machine's mailslot takes the datagram: a direct unique datagram to its computer
+// name, or a direct group or broadcast datagram to its workgroup, both with the suffix <00>,
+// naming that mailslot. Names and mailslot names compare without case; everything else on port
+// 138 is not ours.
+bool IsAddressedHere(const wire::MailslotDatagram& datagram, const LocalNames& names,
+                     std::string_view mailslot);
 
 }  // namespace lanmailslot

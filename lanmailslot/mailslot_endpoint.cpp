@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "lanmailslot/delivery.h"
+#include "lanmailslot/local_names.h"
 #include "lanmailslot/senders.h"
 #include "lanmailslot/wire/datagram.h"
 

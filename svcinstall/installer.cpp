@@ -5,13 +5,11 @@
 #include <cstdio>
 #include <string_view>
 
+#include "svcinstall/exit_codes.h"
 #include "svcinstall/image_path.h"
 
 namespace svcinstall {
 namespace {
-
-constexpr int kSucceeded = 0;
-constexpr int kFailed = 1;
 
 constexpr std::string_view kUsage =
     "\nusage:\n\n"
@@ -44,8 +42,8 @@ bool IsRemoveSwitch(std::string_view arg) {
 bool Install(ServiceManager& scm, ScHandle manager, const std::string& name,
              const std::string& location, base::ConsoleWriter& out) {
   const std::optional<std::string> image_path = ImagePath(scm, location);
-  ScHandle service = image_path ? scm.CreateServiceA(manager, name, *image_path) : 0;
-  if (service == 0) {
+  ScHandle service = image_path ? scm.CreateServiceA(manager, name, *image_path) : kNoHandle;
+  if (service == kNoHandle) {
     Print(out, "Unable to create service, error code: %2d)\n", LastError(scm));
     return false;
   }
@@ -58,13 +56,13 @@ bool Install(ServiceManager& scm, ScHandle manager, const std::string& name,
 bool Remove(ServiceManager& scm, ScHandle manager, const std::string& name,
             base::ConsoleWriter& out) {
   ScHandle service = scm.OpenServiceA(manager, name);
-  bool removed = service != 0 && scm.DeleteService(service);
+  bool removed = service != kNoHandle && scm.DeleteService(service);
   if (removed) {
     out.Write("Service has been successfully removed!\n");
   } else {
     Print(out, "Unable to remove service, error code: %d\n", LastError(scm));
   }
-  if (service != 0) scm.CloseServiceHandle(service);
+  if (service != kNoHandle) scm.CloseServiceHandle(service);
   return removed;
 }
 
@@ -74,21 +72,21 @@ int InstallerMain(const std::vector<std::string>& args, ServiceManager& scm,
                   base::ConsoleWriter& out) {
   if (args.size() != 2) {
     out.Write(kUsage);
-    return kFailed;
+    return kExitFailure;
   }
   out.Write("\n");
   ScHandle manager = scm.OpenSCManagerA();
-  if (manager == 0) {
+  if (manager == kNoHandle) {
     Print(out,
           "Unable to establish a connection with the service control manager, error code: %d\n",
           LastError(scm));
-    return kFailed;
+    return kExitFailure;
   }
   const std::string& name = args[0];
   bool done = IsRemoveSwitch(args[1]) ? Remove(scm, manager, name, out)
                                       : Install(scm, manager, name, args[1], out);
   scm.CloseServiceHandle(manager);
-  return done ? kSucceeded : kFailed;
+  return done ? kExitOk : kExitFailure;
 }
 
 }  // namespace svcinstall

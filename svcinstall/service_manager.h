@@ -1,25 +1,28 @@
 #pragma once
 // What the installer needs from the service control manager, and the one file-system call that
 // completes a program location: one method per platform call, named after it, with plain values.
-// A handle is opaque; 0 stands for a failed call.
+// Handles are base::PlatformHandle; kNoHandle stands for a failed call.
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "base/platform_handle.h"
+
 namespace svcinstall {
 
-using ScHandle = std::uintptr_t;
+using ScHandle = base::PlatformHandle;
+using base::kNoHandle;
 
 struct ServiceManager {
   virtual ~ServiceManager() = default;
-  // The local machine's active database with all access; 0 on failure.
+  // The local machine's active database with all access; kNoHandle on failure.
   virtual ScHandle OpenSCManagerA() = 0;
   // An own-process, demand-start service with normal error control, running as the local
   // system account, with `name` also as its display name and `location` stored as given;
-  // 0 on failure.
+  // kNoHandle on failure.
   virtual ScHandle CreateServiceA(ScHandle manager, const std::string& name,
                                   const std::string& location) = 0;
-  // The named service with all access; 0 on failure.
+  // The named service with all access; kNoHandle on failure.
   virtual ScHandle OpenServiceA(ScHandle manager, const std::string& name) = 0;
   // Marks the service for deletion; false on failure.
   virtual bool DeleteService(ScHandle service) = 0;

@@ -6,13 +6,13 @@
 #include <span>
 #include <string>
 
+#include "base/platform_handle.h"
 #include "timeproto/time_messages.h"
 
 namespace timeclient {
 
-// An opaque platform handle; kInvalidHandle is the platform's INVALID_HANDLE_VALUE.
-using Handle = std::intptr_t;
-inline constexpr Handle kInvalidHandle = -1;
+using Handle = base::PlatformHandle;
+using base::kInvalidHandle;
 
 struct MailslotInfo {
   std::uint32_t next_size = 0;

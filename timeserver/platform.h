@@ -1,7 +1,7 @@
 #pragma once
 // What the time service needs from the platform: one method per platform call, named after it,
-// with plain values. Handles are opaque; kNoHandle is the null handle and kInvalidHandle the
-// value the file calls give on failure. The Win32 layer fixes every argument not passed here.
+// with plain values and handles as base::PlatformHandle. The Win32 layer fixes every argument
+// not passed here.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "base/platform_handle.h"
 #include "timeproto/time_messages.h"
 
 namespace timeserver {
 
-using Handle = std::uintptr_t;
-inline constexpr Handle kNoHandle = 0;
-inline constexpr Handle kInvalidHandle = ~Handle{0};
+using Handle = base::PlatformHandle;
+using base::kInvalidHandle;
+using base::kNoHandle;
 
 // The platform's SERVICE_STATUS, field for field.
 struct ServiceStatus {

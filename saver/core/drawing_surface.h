@@ -1,13 +1,16 @@
 #pragma once
 // The GDI operations the saver draws with, on one device context. Implementations: GDI on an
 // HDC (Windows), a software framebuffer, a trace recorder, and the fakes of the tests.
-// Results of drawing calls are never examined by the saver; handles are opaque, 0 is none.
+// Results of drawing calls are never examined by the saver; handles are opaque, kNoHandle (0)
+// is none.
 #include <cstdint>
 #include <span>
 
+#include "base/platform_handle.h"
+
 namespace verdant {
 
-using GdiHandle = std::uintptr_t;
+using GdiHandle = base::PlatformHandle;
 using ColorRef = std::uint32_t;
 
 // A colour that resolves through the selected, realised logical palette.

@@ -6,8 +6,6 @@
 
 namespace verdant {
 
-constexpr int kRandomMax = 32767;
-
 // Sets the generator's state; the saver seeds once per run from the clock.
 void SeedRandom(std::uint32_t seed);
 

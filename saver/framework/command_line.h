@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "saver/framework/window_messages.h"
+#include "saver/core/window_messages.h"
 
 namespace verdant {
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <span>
 
+#include "saver/animation/settings_io.h"
+
 namespace verdant {
 namespace {
 
@@ -106,6 +108,18 @@ std::uint32_t UnsignedFieldValue(std::string_view text) {
   while (i < text.size() && IsBlank(text[i])) ++i;
   if (digits == 0 || i != text.size()) return 0;
   return static_cast<std::uint32_t>(value);
+}
+
+bool OpenConfigDialog(SaverWindowHost& dialog, DialogControls& controls, ProfileStore& profile,
+                      SaverSettings& settings) {
+  if (!CheckDisplayAndLoad(dialog, profile, settings)) return false;
+  FillConfigControls(controls, settings);
+  return true;
+}
+
+void ConfirmConfigDialog(DialogControls& controls, ProfileStore& profile, SaverSettings& settings) {
+  ReadConfigControls(controls, settings);
+  WriteSettings(profile, settings);
 }
 
 }  // namespace verdant

@@ -1,12 +1,15 @@
 #pragma once
 // What the configuration dialog shows and what it takes back: its lists and fields filled from
-// the settings, the conversions at OK, the Default values and the colour list's enabling rule.
+// the settings, the conversions at OK, the Default values and the colour list's enabling rule;
+// and its two moments that touch the settings file, opening and OK.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "saver/animation/profile_store.h"
+#include "saver/animation/saver_window_host.h"
 #include "saver/core/saver_settings.h"
-#include "saver/framework/window_messages.h"
+#include "saver/core/window_messages.h"
 
 namespace verdant {
 
@@ -52,6 +55,15 @@ void OnPlantSelectionChange(DialogControls& controls, const SaverSettings& setti
 
 // The Default button: the initial settings, shown.
 void ResetConfigControls(DialogControls& controls, SaverSettings& settings);
+
+// Opening: the display check, the settings read and the controls filled. False when the display
+// has fewer than 8 bits per pixel (the notice has been shown); the dialog then ends at once and
+// nothing is filled. The dialog owns `settings` for as long as it is open.
+bool OpenConfigDialog(SaverWindowHost& dialog, DialogControls& controls, ProfileStore& profile,
+                      SaverSettings& settings);
+
+// OK: the choices taken back and written.
+void ConfirmConfigDialog(DialogControls& controls, ProfileStore& profile, SaverSettings& settings);
 
 // A field's text as an unsigned number: blanks around decimal digits and nothing else; any
 // other text, or a value beyond 32 bits, is 0.

@@ -3,7 +3,7 @@
 // help message, posted to the dialog's top-level window.
 #include <cstdint>
 
-#include "saver/framework/window_messages.h"
+#include "saver/core/window_messages.h"
 
 namespace verdant {
 

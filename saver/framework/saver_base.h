@@ -2,7 +2,7 @@
 // The saver window's default procedure: it ends the saver on the user's first real input,
 // hides the pointer, refuses a second start and the close command, and ends the message loop
 // when the window goes.
-#include "saver/framework/window_messages.h"
+#include "saver/core/window_messages.h"
 
 namespace verdant {
 

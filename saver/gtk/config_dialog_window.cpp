@@ -1,7 +1,7 @@
 #include "saver/gtk/config_dialog_window.h"
 
 #include "saver/core/saver_settings.h"
-#include "saver/framework/config_dialog_flow.h"
+#include "saver/framework/config_dialog_model.h"
 #include "saver/gtk/bitmap_pixbuf.h"
 #include "saver/gtk/dialog_style.h"
 #include "saver/gtk/gtk_dialog_controls.h"

@@ -1,6 +1,7 @@
 #include "saver/plants/bush.h"
 
 #include <algorithm>
+#include <array>
 
 #include "saver/core/random_source.h"
 #include "saver/plants/input_pending.h"
@@ -9,6 +10,21 @@
 
 namespace verdant {
 namespace {
+
+struct BushParams {
+  int branchCount = 0;        // branches per fan
+  double divisor = 0;         // a tip's fan gets the branch's segment count / this
+  double segmentLength = 0;   // pixels per segment
+  int firstSegmentCount = 0;  // segments of each branch of the root fan
+  int depthLimit = 0;         // deepest level drawn
+  double turnAngle = 0.1;     // heading change per segment, radians
+  int turnBias = 50;          // r % 100 below this turns left
+};
+
+inline constexpr int kBushLevels = 5;
+
+// Level 1 (the root fan's branches) to 5: dark green, green, dark red, cyan, yellow.
+using BushPens = std::array<GdiHandle, kBushLevels>;
 
 struct PenStyle {
   int width;
@@ -35,14 +51,7 @@ void DrawBushParams() {
   bush_params.depthLimit = Random() % 3 + 3;
 }
 
-}  // namespace
-
-BushParams& CurrentBushParams() {
-  return bush_params;
-}
-int BushDepth() {
-  return bush_depth;
-}
+void GrowBranch(DrawingSurface& surface, int n, double a, double x, double y);
 
 void MakeBushPens(DrawingSurface& surface) {
   for (int level = 0; level < kBushLevels; ++level) {
@@ -57,18 +66,8 @@ void DeleteBushPens(DrawingSurface& surface) {
   }
 }
 
-void DrawBush(DrawingSurface& surface, int width, int height, int /*base_color*/) {
-  if (width <= 0 || height <= 0) return;
-  MakeBushPens(surface);
-  int r1 = Random();
-  int r2 = Random();
-  DrawBushParams();
-  int x0 = (r1 % width) * 3 / 4 + width / 8;
-  int y0 = (r2 % height) / 2 + height / 2;
-  SproutFan(surface, bush_params.firstSegmentCount, x0, y0);
-  DeleteBushPens(surface);
-}
-
+// One fan of branchCount branches of n segments from the node (x, y), spread around straight
+// up; returns early when input is pending after a branch.
 void SproutFan(DrawingSurface& surface, int n, double x, double y) {
   double fan_width = (Random() % 120 + 60) * kDegreesToRadians;
   int count = bush_params.branchCount;
@@ -84,6 +83,8 @@ void SproutFan(DrawingSurface& surface, int n, double x, double y) {
   }
 }
 
+// One branch of n segments from (x, y) with heading a (radians from straight up) in the pen of
+// the current level, then, below the depth limit, the fan at its tip.
 void GrowBranch(DrawingSurface& surface, int n, double a, double x, double y) {
   // Levels past the pens (only possible with hand-set parameters) keep the last pen.
   int level = std::clamp(bush_depth, 1, kBushLevels);
@@ -101,6 +102,20 @@ void GrowBranch(DrawingSurface& surface, int n, double a, double x, double y) {
   if (bush_depth < bush_params.depthLimit) {
     SproutFan(surface, static_cast<int>(n / bush_params.divisor), x, y);
   }
+}
+
+}  // namespace
+
+void DrawBush(DrawingSurface& surface, int width, int height, int /*base_color*/) {
+  if (width <= 0 || height <= 0) return;
+  MakeBushPens(surface);
+  int r1 = Random();
+  int r2 = Random();
+  DrawBushParams();
+  int x0 = (r1 % width) * 3 / 4 + width / 8;
+  int y0 = (r2 % height) / 2 + height / 2;
+  SproutFan(surface, bush_params.firstSegmentCount, x0, y0);
+  DeleteBushPens(surface);
 }
 
 }  // namespace verdant

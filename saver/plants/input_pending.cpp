@@ -1,5 +1,7 @@
 #include "saver/plants/input_pending.h"
 
+#include "saver/core/window_messages.h"
+
 namespace verdant {
 namespace {
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "saver/sdl/x11_root_window.h"
-
 namespace verdant {
 namespace {
 

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 
 namespace verdant {
+
 namespace {
 
 // Xlib's error handler is one for the process and takes no context, hence module state: one
@@ -49,6 +50,15 @@ bool X11WindowWatch::Gone() {
       watched_gone = true;
   }
   return watched_gone;
+}
+
+std::uint64_t X11RootWindow() {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return 0;
+  // The id stays valid after the connection closes: the root window lives as long as the server.
+  std::uint64_t root = DefaultRootWindow(display);
+  XCloseDisplay(display);
+  return root;
 }
 
 }  // namespace verdant

@@ -1,12 +1,17 @@
 #pragma once
-// Another program's X window (XScreenSaver's, or one given by -window-id), which that program
-// may destroy at any moment. Xlib's default answer to a request on a window that is gone is to
-// end the whole program with an X error; the saver ends its display mode cleanly instead.
+// The X window a display mode draws in: another program's (XScreenSaver's, or one given by
+// -window-id), which that program may destroy at any moment, or the root window. Xlib's default
+// answer to a request on a window that is gone is to end the whole program with an X error; the
+// saver ends its display mode cleanly instead.
 #include <cstdint>
 
 struct _XDisplay;
 
 namespace verdant {
+
+// The root window of the X display in DISPLAY, where a display mode started with -root draws
+// when XScreenSaver gives it no window of its own; 0 when there is no X display.
+std::uint64_t X11RootWindow();
 
 class X11WindowWatch {
  public:

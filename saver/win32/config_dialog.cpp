@@ -1,7 +1,7 @@
 #include "saver/win32/config_dialog.h"
 
 #include "saver/animation/win32/win32_profile_store.h"
-#include "saver/framework/config_dialog_flow.h"
+#include "saver/framework/config_dialog_model.h"
 #include "saver/framework/logo_layout.h"
 #include "saver/win32/win32_dialog_controls.h"
 #include "saver/win32/win32_window_host.h"

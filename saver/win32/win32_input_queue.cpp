@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include "saver/core/window_messages.h"
+
 namespace verdant {
 
-static_assert(kFirstMouseMessage == WM_MOUSEMOVE && kLastMouseMessage == WM_MBUTTONDBLCLK);
-static_assert(kFirstKeyMessage == WM_KEYDOWN);
+// The plants look for keys only up to the message before WM_UNICHAR, on every Windows.
+static_assert(kWmMButtonDblClk == WM_MBUTTONDBLCLK && kWmKeyLast + 1 == WM_UNICHAR);
 
 bool Win32InputQueue::PeekMessageA(unsigned first, unsigned last) {
   MSG message;

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "lanmailslot/delivery.h"
 #include "lanmailslot/local_names.h"
 #include "lanmailslot/mailslot_path.h"
 #include "lanmailslot/wire/datagram.h"

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "lanmailslot/delivery.h"
 #include "lanmailslot/destinations.h"
 #include "lanmailslot/local_names.h"
 #include "lanmailslot/mailslot_path.h"

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/win32/mailslot_io.h"
 #include "base/win32/scoped_handle.h"
 
 namespace timeclient {
@@ -22,18 +23,15 @@ Handle Win32Mailslots::CreateMailslotA(const std::string& name, std::uint32_t ma
 }
 
 Handle Win32Mailslots::CreateFileA(const std::string& path) {
-  return ToValue<Handle>(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return base::OpenMailslotWriter(path);
 }
 
 bool Win32Mailslots::WriteFile(Handle file, std::span<const std::uint8_t> bytes) {
-  DWORD written = 0;
-  return ::WriteFile(ToNative<HANDLE>(file), bytes.data(), static_cast<DWORD>(bytes.size()),
-                     &written, nullptr) != 0;
+  return base::WriteMailslotMessage(file, bytes);
 }
 
 bool Win32Mailslots::CloseHandle(Handle handle) {
-  return ::CloseHandle(ToNative<HANDLE>(handle)) != 0;
+  return base::CloseKernelObject(handle);
 }
 
 bool Win32Mailslots::GetMailslotInfo(Handle mailslot, MailslotInfo& info) {
@@ -49,11 +47,7 @@ bool Win32Mailslots::GetMailslotInfo(Handle mailslot, MailslotInfo& info) {
 
 bool Win32Mailslots::ReadFile(Handle mailslot, std::span<std::uint8_t> buffer,
                               std::uint32_t& bytes_read) {
-  DWORD read = 0;
-  const BOOL ok = ::ReadFile(ToNative<HANDLE>(mailslot), buffer.data(),
-                             static_cast<DWORD>(buffer.size()), &read, nullptr);
-  bytes_read = read;
-  return ok != 0;
+  return base::ReadMailslotMessage(mailslot, buffer, bytes_read);
 }
 
 std::int32_t Win32Mailslots::GetLastError() {

@@ -1,5 +1,6 @@
 #include "timeserver/win32/win32_platform.h"
 
+#include "base/win32/mailslot_io.h"
 #include "base/win32/scoped_handle.h"
 
 namespace timeserver {
@@ -127,26 +128,19 @@ Handle Win32Mailslots::CreateMailslotA(const std::string& name, std::uint32_t ma
 
 bool Win32Mailslots::ReadFile(Handle file, std::span<std::uint8_t> buffer,
                               std::uint32_t& bytes_read) {
-  DWORD count = 0;
-  const BOOL ok = ::ReadFile(ToNative<HANDLE>(file), buffer.data(),
-                             static_cast<DWORD>(buffer.size()), &count, nullptr);
-  bytes_read = count;
-  return ok != 0;
+  return base::ReadMailslotMessage(file, buffer, bytes_read);
 }
 
 Handle Win32Mailslots::CreateFileA(const std::string& path) {
-  return ToValue<Handle>(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return base::OpenMailslotWriter(path);
 }
 
 bool Win32Mailslots::WriteFile(Handle file, std::span<const std::uint8_t> bytes) {
-  DWORD written = 0;
-  return ::WriteFile(ToNative<HANDLE>(file), bytes.data(), static_cast<DWORD>(bytes.size()),
-                     &written, nullptr) != 0;
+  return base::WriteMailslotMessage(file, bytes);
 }
 
 void Win32Mailslots::CloseHandle(Handle file) {
-  ::CloseHandle(ToNative<HANDLE>(file));
+  base::CloseKernelObject(file);
 }
 
 Handle Win32EventLog::RegisterEventSourceA(const std::string& source) {

@@ -31,7 +31,7 @@ void RecordingSurface::Record(SurfaceCall call) {
   if (record_calls) calls_.push_back(std::move(call));
 }
 
-GdiHandle RecordingSurface::Create(GdiObject object) {
+GdiHandle RecordingSurface::Create(RecordedObject object) {
   GdiHandle handle = next_handle_++;
   objects_[handle] = std::move(object);
   return handle;
@@ -117,7 +117,7 @@ void RecordingSurface::MoveToEx(int x, int y) {
 }
 
 void RecordingSurface::LineTo(int x, int y) {
-  const GdiObject& pen = objects_.at(pen_);
+  const RecordedObject& pen = objects_.at(pen_);
   lines_.push_back({position_x_, position_y_, x, y, pen.width, pen.color});
   Record(Call(SurfaceOp::kLineTo, 0, x, y));
   position_x_ = x;

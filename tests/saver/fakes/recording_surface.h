@@ -45,7 +45,7 @@ struct SurfaceCall {
 
 enum class ObjectKind { kPalette, kPen, kBrush };
 
-struct GdiObject {
+struct RecordedObject {
   ObjectKind kind = ObjectKind::kPen;
   int width = 0;  // pens
   ColorRef color = 0;
@@ -104,8 +104,8 @@ class RecordingSurface : public DrawingSurface {
   const std::vector<DrawnPixel>& pixels() const { return pixels_; }
   std::size_t CountOf(SurfaceOp op) const;
   // Every object ever created, by handle (the stock objects included).
-  const std::map<GdiHandle, GdiObject>& objects() const { return objects_; }
-  const GdiObject& Object(GdiHandle handle) const { return objects_.at(handle); }
+  const std::map<GdiHandle, RecordedObject>& objects() const { return objects_; }
+  const RecordedObject& Object(GdiHandle handle) const { return objects_.at(handle); }
   // Created objects not deleted yet.
   int LiveObjects() const;
 
@@ -115,12 +115,12 @@ class RecordingSurface : public DrawingSurface {
 
  private:
   void Record(SurfaceCall call);
-  GdiHandle Create(GdiObject object);
+  GdiHandle Create(RecordedObject object);
 
   std::vector<SurfaceCall> calls_;
   std::vector<DrawnLine> lines_;
   std::vector<DrawnPixel> pixels_;
-  std::map<GdiHandle, GdiObject> objects_;
+  std::map<GdiHandle, RecordedObject> objects_;
   GdiHandle next_handle_ = 0x100;
   GdiHandle pen_ = kStockPen;
   GdiHandle brush_ = kStockBrush;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "saver/framework/config_dialog_flow.h"
+#include "saver/framework/config_dialog_model.h"
 #include "tests/saver/fakes/recording_surface.h"
 #include "tests/saver/framework/fake_dialog.h"
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "tests/saver/fakes/recording_surface.h"
 #include "tests/saver/plants/plant_test_support.h"
@@ -15,8 +18,19 @@ using testing::SeedWhere;
 using testing::SurfaceOp;
 
 // Draws of a bush's start: root x, root y, branch count, divisor, segment length, first
-// segment count, depth limit.
-enum BushDraw { kRootX, kRootY, kBranches, kDivisor, kLength, kFirstCount, kDepth };
+// segment count, depth limit; then the root fan's width and the turns of its first branch.
+enum BushDraw {
+  kRootX,
+  kRootY,
+  kBranches,
+  kDivisor,
+  kLength,
+  kFirstCount,
+  kDepth,
+  kFanWidth,
+  kFirstTurn,
+  kSecondTurn
+};
 
 const ColorRef kLevelColors[5] = {RgbColor(0, 127, 0), RgbColor(0, 192, 0), RgbColor(192, 0, 0),
                                   RgbColor(0, 255, 255), RgbColor(255, 255, 0)};
@@ -29,6 +43,20 @@ void SeedForExampleBush() {
   });
 }
 
+// Four branches a fan, 4.4-pixel segments.
+bool FourBranchesOfLongSegments(std::span<const int> d) {
+  return d[kBranches] % 6 == 0 && d[kLength] % 30 == 29;
+}
+
+// A bush drawn after another starts again at level 1, whichever way the one before ended.
+void ExpectNextBushStartsAtLevelOne() {
+  SeedWhere(1, [](auto) { return true; });
+  RecordingSurface next;
+  DrawBush(next, 800, 600, 0);
+  ASSERT_FALSE(next.lines().empty());
+  EXPECT_EQ(next.lines().front().color, kLevelColors[0]);
+}
+
 std::map<ColorRef, int> LinesPerColor(const RecordingSurface& surface) {
   std::map<ColorRef, int> lines;
   for (const auto& line : surface.lines()) ++lines[line.color];
@@ -39,7 +67,6 @@ TEST(BushTest, SegmentsPerLevelShrinkByTheDivisor) {
   SeedForExampleBush();
   RecordingSurface surface;
   DrawBush(surface, 1024, 768, 99);
-  EXPECT_EQ(CurrentBushParams().branchCount, 4);
   auto lines = LinesPerColor(surface);
   EXPECT_EQ(lines[kLevelColors[0]], 4 * 30);
   EXPECT_EQ(lines[kLevelColors[1]], 16 * 8);
@@ -47,7 +74,7 @@ TEST(BushTest, SegmentsPerLevelShrinkByTheDivisor) {
   EXPECT_EQ(lines.size(), 3u);  // levels 4 and 5 have no segments
   // Every branch of every fan starts with a move to its node, empty branches included.
   EXPECT_EQ(surface.CountOf(SurfaceOp::kMoveToEx), 4u + 16u + 64u + 256u + 1024u);
-  EXPECT_EQ(BushDepth(), 0);
+  ExpectNextBushStartsAtLevelOne();
 }
 
 TEST(BushTest, PensMadeOncePerBushAndNothingLeftSelected) {
@@ -84,39 +111,41 @@ TEST(BushTest, RootInTheLowerHalfWithinTheMiddleThreeQuarters) {
   EXPECT_EQ(first_move.y, 300);
 }
 
-class BushFanTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    CurrentBushParams() = {4, 2.0, 100.0, 1, 1};
-    MakeBushPens(surface);
-  }
-  void TearDown() override { DeleteBushPens(surface); }
+TEST(BushTest, SixtyDegreeRootFanOfFourBranches) {
+  SeedWhere(kFanWidth + 1,
+            [](auto d) { return FourBranchesOfLongSegments(d) && d[kFanWidth] % 120 == 0; });
   RecordingSurface surface;
-};
-
-TEST_F(BushFanTest, SixtyDegreeFanOfFourBranches) {
-  SeedWhere(1, [](auto d) { return d[0] % 120 == 0; });
-  SproutFan(surface, 1, 500, 500);
-  // Headings -30, -10, +10, +30 degrees from straight up, one 100-pixel segment each.
-  ASSERT_EQ(surface.lines().size(), 4u);
-  EXPECT_EQ(surface.lines()[0], (testing::DrawnLine{500, 500, 450, 413, 3, kLevelColors[0]}));
-  EXPECT_EQ(surface.lines()[1], (testing::DrawnLine{500, 500, 482, 401, 3, kLevelColors[0]}));
-  EXPECT_EQ(surface.lines()[2], (testing::DrawnLine{500, 500, 517, 401, 3, kLevelColors[0]}));
+  DrawBush(surface, 1024, 768, 0);
+  const auto& node = surface.calls()[5];
+  ASSERT_EQ(node.op, SurfaceOp::kMoveToEx);
+  // The first segment of each root branch, at -30, -10, +10 and +30 degrees from straight up;
   // sin of 30 degrees with pi as 3.14159 falls just short of one half.
-  EXPECT_EQ(surface.lines()[3], (testing::DrawnLine{500, 500, 549, 413, 3, kLevelColors[0]}));
+  std::vector<std::pair<int, int>> first_ends;
+  for (const auto& line : surface.lines()) {
+    if (line.x0 == node.x && line.y0 == node.y) first_ends.emplace_back(line.x1, line.y1);
+  }
+  const std::vector<std::pair<int, int>> expected{{node.x - 3, node.y - 4},
+                                                  {node.x - 1, node.y - 5},
+                                                  {node.x, node.y - 5},
+                                                  {node.x + 2, node.y - 4}};
+  EXPECT_EQ(first_ends, expected);
 }
 
-TEST_F(BushFanTest, ASegmentsDrawSteersTheNextOne) {
-  CurrentBushParams().depthLimit = 0;
-  for (auto [rest, x] : {std::pair{49, 490}, std::pair{50, 509}}) {
+TEST(BushTest, ASegmentsDrawSteersTheNextOne) {
+  // The first root branch, at -30 degrees: its first turn left (a draw % 100 below 50) or
+  // right, its second left; the third segment ends apart.
+  for (auto [turn, end] : {std::pair{49, std::pair{-8, -11}}, std::pair{50, std::pair{-7, -12}}}) {
     // Copied by name: clang 14 cannot capture a structured binding.
-    SeedWhere(1, [r = rest](auto d) { return d[0] % 100 == r; });
-    RecordingSurface branch;
-    GrowBranch(branch, 2, 0.0, 500, 500);
-    ASSERT_EQ(branch.lines().size(), 2u);
-    EXPECT_EQ(branch.lines()[0].x1, 500);  // the first segment goes straight up
-    EXPECT_EQ(branch.lines()[0].y1, 400);
-    EXPECT_EQ(branch.lines()[1].x1, x);
+    SeedWhere(kSecondTurn + 1, [t = turn](auto d) {
+      return FourBranchesOfLongSegments(d) && d[kFanWidth] % 120 == 0 && d[kFirstTurn] % 100 == t &&
+             d[kSecondTurn] % 100 < 50;
+    });
+    RecordingSurface surface;
+    DrawBush(surface, 1024, 768, 0);
+    const auto& node = surface.calls()[5];
+    ASSERT_GE(surface.lines().size(), 3u);
+    EXPECT_EQ(surface.lines()[2].x1 - node.x, end.first) << turn;
+    EXPECT_EQ(surface.lines()[2].y1 - node.y, end.second) << turn;
   }
 }
 
@@ -131,10 +160,11 @@ TEST_F(BushInputTest, InputDuringTheFirstBranchLeavesOneBranchPerLevel) {
   DrawBush(surface, 1024, 768, 0);
   EXPECT_EQ(surface.lines().size(), 30u + 8u + 2u);
   EXPECT_EQ(surface.CountOf(SurfaceOp::kMoveToEx), 5u);  // the first branch of each fan
-  EXPECT_EQ(BushDepth(), 0);
   EXPECT_EQ(surface.CountOf(SurfaceOp::kDeleteObject), 5u);
   EXPECT_EQ(surface.LiveObjects(), 0);
   EXPECT_EQ(queue.messages, std::vector<unsigned>{0x100});
+  queue.messages.clear();
+  ExpectNextBushStartsAtLevelOne();
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
-// The platform's message, style and command numbers that the framework's logic decides on.
+// The platform's message, style and command numbers that the saver's logic decides on.
 // The logic never includes the platform headers; the Windows layer checks every value here
 // against them at compile time.
 #include <cstdint>
 
+#include "base/platform_handle.h"
+
 namespace verdant {
 
-using WindowHandle = std::uintptr_t;  // an opaque window handle, 0 is none
+using WindowHandle = base::PlatformHandle;  // kNoHandle (0) is none
 using MessageWParam = std::uintptr_t;
 using MessageLParam = std::intptr_t;
 using MessageResult = std::intptr_t;
@@ -20,12 +22,20 @@ inline constexpr unsigned kWmSetCursor = 0x0020;
 inline constexpr unsigned kWmNcActivate = 0x0086;
 inline constexpr unsigned kWmKeyDown = 0x0100;
 inline constexpr unsigned kWmSysKeyDown = 0x0104;
+inline constexpr unsigned kWmKeyLast = 0x0108;  // the last key message before WM_UNICHAR
 inline constexpr unsigned kWmSysCommand = 0x0112;
 inline constexpr unsigned kWmTimer = 0x0113;
 inline constexpr unsigned kWmMouseMove = 0x0200;
 inline constexpr unsigned kWmLButtonDown = 0x0201;
 inline constexpr unsigned kWmRButtonDown = 0x0204;
 inline constexpr unsigned kWmMButtonDown = 0x0207;
+inline constexpr unsigned kWmMButtonDblClk = 0x0209;
+
+// The user's input as the plants look for it: mouse moves and buttons, and keys.
+inline constexpr unsigned kFirstMouseMessage = kWmMouseMove;
+inline constexpr unsigned kLastMouseMessage = kWmMButtonDblClk;
+inline constexpr unsigned kFirstKeyMessage = kWmKeyDown;
+inline constexpr unsigned kLastKeyMessage = kWmKeyLast;
 
 inline constexpr unsigned kScClose = 0xF060;
 inline constexpr unsigned kScScreenSave = 0xF140;
