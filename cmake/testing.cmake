@@ -63,6 +63,19 @@ function(verdant_add_unit_test name)
   endif()
 endfunction()
 
+# verdant_add_native_test(<name> SOURCES <files…> LIBS <targets…>)
+# A unit test of a Linux layer: built and run by the native build only.
+function(verdant_add_native_test name)
+  if(WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS unit TIMEOUT 300)
+endfunction()
+
 # Registers <command…> under the Wine prefix fixture, labelled wine (and gui, with a virtual
 # screen of its own, when gui is true). Both kinds of Wine test below come through here.
 function(verdant_register_wine name gui timeout)
