@@ -31,12 +31,6 @@ inline constexpr unsigned kWmRButtonDown = 0x0204;
 inline constexpr unsigned kWmMButtonDown = 0x0207;
 inline constexpr unsigned kWmMButtonDblClk = 0x0209;
 
-// The user's input as the plants look for it: mouse moves and buttons, and keys.
-inline constexpr unsigned kFirstMouseMessage = kWmMouseMove;
-inline constexpr unsigned kLastMouseMessage = kWmMButtonDblClk;
-inline constexpr unsigned kFirstKeyMessage = kWmKeyDown;
-inline constexpr unsigned kLastKeyMessage = kWmKeyLast;
-
 inline constexpr unsigned kScClose = 0xF060;
 inline constexpr unsigned kScScreenSave = 0xF140;
 // The low four bits of a system command are the platform's own.

@@ -16,8 +16,9 @@ void SetInputQueue(InputQueue* queue) {
 
 bool InputPending() {
   if (input_queue == nullptr) return false;
-  return input_queue->PeekMessageA(kFirstMouseMessage, kLastMouseMessage) ||
-         input_queue->PeekMessageA(kFirstKeyMessage, kLastKeyMessage);
+  // Mouse moves and buttons, and keys.
+  return input_queue->PeekMessageA(kWmMouseMove, kWmMButtonDblClk) ||
+         input_queue->PeekMessageA(kWmKeyDown, kWmKeyLast);
 }
 
 }  // namespace verdant

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "saver/core/window_messages.h"
+
 namespace verdant {
 namespace {
 
@@ -16,8 +18,8 @@ struct EventRange {
   Uint32 last_event;
 };
 constexpr EventRange kInputRanges[] = {
-    {kFirstMouseMessage, kLastMouseMessage, SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP},
-    {kFirstKeyMessage, kLastKeyMessage, SDL_KEYDOWN, SDL_TEXTINPUT},
+    {kWmMouseMove, kWmMButtonDblClk, SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP},
+    {kWmKeyDown, kWmKeyLast, SDL_KEYDOWN, SDL_TEXTINPUT},
 };
 
 // The side buttons have messages of their own on Windows, past the mouse messages the saver
