@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 WINDOWS_TEST_BUILD ?=
 
-.PHONY: all deps win32 win64 fuzz native unit test fuzz-long dist demo clean
+.PHONY: all deps win32 win64 fuzz native unit test fuzz-long dist deb demo clean
 
 all: native
 
@@ -29,6 +29,10 @@ win32 win64: deps
 # The release for Windows users: $(BUILD)/dist/verdant-suite-<version>-windows.zip.
 dist: win32 win64
 	cmake --build $(BUILD)/win32 --target dist
+
+# The Debian packages verdant, beaconry and horolan: $(BUILD)/deb/*.deb.
+deb: deps
+	scripts/make-deb.sh $(BUILD)
 
 fuzz: deps
 	cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERDANT_FUZZ=ON \

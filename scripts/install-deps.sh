@@ -17,6 +17,8 @@ packages=(
   libsystemd-dev systemd systemd-container iproute2 tshark python3 tzdata
   libx11-dev libxfixes-dev libxss-dev libxrandr-dev libwayland-dev
   weston xscreensaver man-db
+  # The Debian packages and their checks; the X idle timer's saver starter.
+  debhelper lintian desktop-file-utils xss-lock
 )
 
 missing=()

@@ -13,13 +13,10 @@ namespace {
 }
 void OnPngWarning(png_structp, png_const_charp) {}
 
-}  // namespace
-
-bool PngOutputAvailable() {
-  return true;
-}
-
-bool WritePng(std::FILE* file, int width, int height, const std::uint32_t* pixels, int stride) {
+// XRGB rows as RGB, or ARGB rows as RGBA: a little-endian word is the bytes B, G, R, X (or A),
+// so the rows are swapped to RGB order and the filler dropped or kept.
+bool WriteRows(std::FILE* file, int width, int height, const std::uint32_t* pixels, int stride,
+               bool alpha) {
   png_structp png =
       png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
   if (!png) return false;
@@ -30,18 +27,31 @@ bool WritePng(std::FILE* file, int width, int height, const std::uint32_t* pixel
     return false;
   }
   png_init_io(png, file);
-  png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, width, height, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  // A little-endian XRGB word is the bytes B, G, R, X: swap to RGB order and drop the filler.
   png_set_bgr(png);
-  png_set_filler(png, 0, PNG_FILLER_AFTER);
+  if (!alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
   for (int y = 0; y < height; ++y) {
     png_write_row(png, reinterpret_cast<png_const_bytep>(pixels + std::size_t(y) * stride));
   }
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return true;
+}
+
+}  // namespace
+
+bool PngOutputAvailable() {
+  return true;
+}
+
+bool WritePng(std::FILE* file, int width, int height, const std::uint32_t* pixels, int stride) {
+  return WriteRows(file, width, height, pixels, stride, false);
+}
+
+bool WritePngWithAlpha(std::FILE* file, int width, int height, const std::uint32_t* pixels) {
+  return WriteRows(file, width, height, pixels, width, true);
 }
 
 }  // namespace verdant

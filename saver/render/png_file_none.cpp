@@ -10,4 +10,8 @@ bool WritePng(std::FILE*, int, int, const std::uint32_t*, int) {
   return false;
 }
 
+bool WritePngWithAlpha(std::FILE*, int, int, const std::uint32_t*) {
+  return false;
+}
+
 }  // namespace verdant
