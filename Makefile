@@ -53,8 +53,9 @@ unit: deps
 	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS) -L unit $(CTEST_ARGS)
 
 # Every test: native unit tests, the same tests as Windows programs under Wine, the Wine
-# integration and GUI tests, the release zip, and the bounded fuzz runs.
-test: native dist
+# integration and GUI tests, the release zip, the Debian packages in a container, and the
+# bounded fuzz runs.
+test: native dist deb
 	@cat $(BUILD)/native/windows-tests.txt
 	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 

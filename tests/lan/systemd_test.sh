@@ -7,25 +7,17 @@
 #   systemd_test.sh <beaconry.service> <built beaconry>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/poll.sh"
+source "$here/../../scripts/container.sh"
 
 skip() {
   echo "SKIPPED: $*"
   exit 77
 }
-[ "$(id -u)" -eq 0 ] || skip "booting a container needs root"
-command -v systemd-nspawn >/dev/null || skip "no systemd-nspawn (Debian package systemd-container)"
-[ -e /usr/lib/systemd/systemd ] || skip "no systemd in /usr to boot"
+container_preflight
 
 work=$(mktemp -d)
-nspawn_pid=
 teardown() {
-  if [ -n "$nspawn_pid" ]; then
-    # nspawn powers the container off on SIGTERM; its mounts and namespaces go with it.
-    kill "$nspawn_pid" 2>/dev/null
-    timeout 15 tail --pid="$nspawn_pid" -f /dev/null || kill -KILL "$nspawn_pid" 2>/dev/null
-    wait "$nspawn_pid" 2>/dev/null
-  fi
+  container_teardown
   rm -rf "$work"
 }
 trap teardown EXIT
@@ -39,24 +31,8 @@ mkdir "$work/opt"
 cp "$2" "$work/opt/beaconry"
 sed "s#^ExecStart=.*#ExecStart=/opt/beaconry/beaconry#" "$1" >"$work/opt/beaconry.service"
 started=$(now_us)
-# --keep-unit --register=no: no machined and no bus needed on the host. With nothing but
-# loopback, waiting for the network to be online would take its whole timeout: masked.
-systemd-nspawn -q -b --keep-unit --register=no -D / --volatile=yes --private-network \
-  --console=passive -M "vd$$" --bind-ro="$work/opt:/opt/beaconry" \
-  --bind-ro="$work/opt/beaconry.service:/etc/systemd/system/beaconry.service" \
-  --bind-ro=/dev/null:/etc/systemd/system/systemd-networkd-wait-online.service \
-  -- systemd.firstboot=off >"$work/console" 2>&1 &
-nspawn_pid=$!
-# The container's PID 1 is nspawn's child once its first helper child has gone.
-leader() {
-  pgrep -P "$nspawn_pid" >"$work/leader" && [ "$(wc -l <"$work/leader")" = 1 ] &&
-    [ "$(cat "/proc/$(cat "$work/leader")/comm" 2>/dev/null)" = systemd ]
-}
-poll_until 20 leader || skip "systemd-nspawn did not start a container: $(tail -3 "$work/console")"
-leader=$(cat "$work/leader")
-inside() { nsenter -t "$leader" -m -u -i -n -p -- "$@"; }
-booted() { inside systemctl is-system-running 2>/dev/null | grep -qxE 'running|degraded'; }
-poll_until 40 booted || skip "the container did not boot: $(tail -3 "$work/console")"
+container_boot volatile --bind-ro="$work/opt:/opt/beaconry" \
+  --bind-ro="$work/opt/beaconry.service:/etc/systemd/system/beaconry.service"
 boot_ms=$((($(now_us) - started) / 1000))
 show() { inside systemctl show -P "$1" beaconry; }
 
