@@ -18,7 +18,9 @@ packages=(
   libx11-dev libxfixes-dev libxss-dev libxrandr-dev libwayland-dev
   weston xscreensaver man-db
   # The Debian packages and their checks; the X idle timer's saver starter.
-  debhelper lintian desktop-file-utils xss-lock
+  debhelper lintian desktop-file-utils
+  # Any X desktop's saver: the idle timer, its watcher, and a stand-in login manager on a bus.
+  x11-xserver-utils xss-lock dbus-daemon python3-gi
 )
 
 missing=()
