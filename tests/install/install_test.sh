@@ -39,6 +39,7 @@ check_page() {
 }
 check_page man6/verdant.6 OPTIONS MODES
 check_page man1/horolan.1 ENVIRONMENT
+check_page man1/verdant-render.1 OPTIONS
 check_page man8/beaconry.8 SIGNALS ENVIRONMENT
 
 desktop=$prefix/share/applications/verdant.desktop
