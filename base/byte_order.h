@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace base {
 
@@ -16,6 +17,17 @@ inline void PutLittle16(std::span<std::uint8_t> bytes, std::size_t offset, std::
 inline void PutLittle32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
   PutLittle16(bytes, offset, static_cast<std::uint16_t>(value));
   PutLittle16(bytes, offset + 2, static_cast<std::uint16_t>(value >> 16));
+}
+
+// Appends at the end of a growing file.
+inline void AppendLittle16(std::vector<std::uint8_t>& bytes, std::uint16_t value) {
+  bytes.push_back(static_cast<std::uint8_t>(value));
+  bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+inline void AppendLittle32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
+  AppendLittle16(bytes, static_cast<std::uint16_t>(value));
+  AppendLittle16(bytes, static_cast<std::uint16_t>(value >> 16));
 }
 
 inline std::uint16_t GetLittle16(std::span<const std::uint8_t> bytes, std::size_t offset) {

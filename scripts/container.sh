@@ -1,7 +1,7 @@
 # Sourced by the tests that need a real systemd: boots a container from this machine's own
 # system (systemd-nspawn) with a network namespace of its own, and runs commands in it; nothing
-# it writes reaches the host. The caller sets `work` (a folder of its own), defines skip(), and
-# calls container_teardown on exit.
+# it writes reaches the host. A test defines skip() and calls container_test_begin: a folder of
+# its own in $work, removed with the container on exit, and fail(), which marks $failed.
 #   container_boot <root: volatile | overlay> [nspawn options…]   then   inside <command…>
 # volatile: a tmpfs root with this machine's /usr read-only. overlay: the whole root file system
 # writable, the writes on a tmpfs, for installing packages (nspawn's own overlay mode refuses /).
@@ -58,4 +58,14 @@ container_teardown() {
   fi
   mountpoint -q "$work/root" && umount "$work/root"
   mountpoint -q "$work/writes" && umount "$work/writes"
+}
+
+container_test_begin() {
+  work=$(mktemp -d)
+  trap 'container_teardown; rm -rf "$work"' EXIT
+  failed=0
+}
+fail() {
+  echo "FAIL: $*"
+  failed=1
 }

@@ -5,19 +5,12 @@
 namespace verdant {
 namespace {
 
+using base::AppendLittle16;
+using base::AppendLittle32;
+
 constexpr std::size_t kDirectoryBytes = 6;
 constexpr std::size_t kEntryBytes = 16;
 constexpr std::size_t kInfoHeaderBytes = 40;  // BITMAPINFOHEADER
-
-void Append16(std::vector<std::uint8_t>& bytes, std::uint16_t value) {
-  bytes.resize(bytes.size() + 2);
-  base::PutLittle16(bytes, bytes.size() - 2, value);
-}
-
-void Append32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
-  bytes.resize(bytes.size() + 4);
-  base::PutLittle32(bytes, bytes.size() - 4, value);
-}
 
 // The DIB of an icon: the header with twice the height (colour rows, then mask rows), the BGRA
 // rows bottom first, and the 1-bit mask, set where a pixel is fully transparent.
@@ -25,16 +18,16 @@ std::vector<std::uint8_t> EncodeDib(const IconPicture& picture) {
   const int size = picture.size;
   const std::size_t mask_row = (std::size_t(size) + 31) / 32 * 4;
   std::vector<std::uint8_t> dib;
-  Append32(dib, kInfoHeaderBytes);
-  Append32(dib, std::uint32_t(size));
-  Append32(dib, std::uint32_t(size) * 2);
-  Append16(dib, 1);   // planes
-  Append16(dib, 32);  // bits per pixel
-  Append32(dib, 0);   // BI_RGB
-  Append32(dib, std::uint32_t(std::size_t(size) * size * 4 + mask_row * size));
-  for (int i = 0; i < 4; ++i) Append32(dib, 0);
+  AppendLittle32(dib, kInfoHeaderBytes);
+  AppendLittle32(dib, std::uint32_t(size));
+  AppendLittle32(dib, std::uint32_t(size) * 2);
+  AppendLittle16(dib, 1);   // planes
+  AppendLittle16(dib, 32);  // bits per pixel
+  AppendLittle32(dib, 0);   // BI_RGB
+  AppendLittle32(dib, std::uint32_t(std::size_t(size) * size * 4 + mask_row * size));
+  for (int i = 0; i < 4; ++i) AppendLittle32(dib, 0);
   for (int y = size - 1; y >= 0; --y) {
-    for (int x = 0; x < size; ++x) Append32(dib, picture.argb[std::size_t(y) * size + x]);
+    for (int x = 0; x < size; ++x) AppendLittle32(dib, picture.argb[std::size_t(y) * size + x]);
   }
   for (int y = size - 1; y >= 0; --y) {
     std::vector<std::uint8_t> row(mask_row, 0);
@@ -50,9 +43,9 @@ std::vector<std::uint8_t> EncodeDib(const IconPicture& picture) {
 
 std::vector<std::uint8_t> EncodeIconFile(const std::vector<IconPicture>& pictures) {
   std::vector<std::uint8_t> file;
-  Append16(file, 0);
-  Append16(file, 1);  // an icon, not a cursor
-  Append16(file, std::uint16_t(pictures.size()));
+  AppendLittle16(file, 0);
+  AppendLittle16(file, 1);  // an icon, not a cursor
+  AppendLittle16(file, std::uint16_t(pictures.size()));
   std::vector<std::vector<std::uint8_t>> images;
   std::uint32_t offset = std::uint32_t(kDirectoryBytes + kEntryBytes * pictures.size());
   for (const IconPicture& picture : pictures) {
@@ -62,10 +55,10 @@ std::vector<std::uint8_t> EncodeIconFile(const std::vector<IconPicture>& picture
     file.push_back(side);
     file.push_back(0);  // not a palette picture
     file.push_back(0);
-    Append16(file, 1);
-    Append16(file, 32);
-    Append32(file, std::uint32_t(images.back().size()));
-    Append32(file, offset);
+    AppendLittle16(file, 1);
+    AppendLittle16(file, 32);
+    AppendLittle32(file, std::uint32_t(images.back().size()));
+    AppendLittle32(file, offset);
     offset += std::uint32_t(images.back().size());
   }
   for (const auto& image : images) file.insert(file.end(), image.begin(), image.end());

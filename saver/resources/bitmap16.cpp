@@ -5,16 +5,8 @@
 namespace verdant {
 namespace {
 
-// Appends in the file's little-endian order.
-void Put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-  out.resize(out.size() + 2);
-  base::PutLittle16(out, out.size() - 2, v);
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.resize(out.size() + 4);
-  base::PutLittle32(out, out.size() - 4, v);
-}
+using base::AppendLittle16;
+using base::AppendLittle32;
 
 constexpr std::uint32_t kHeadersSize = 14 + 40 + 16 * 4;
 
@@ -30,20 +22,20 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap16& bitmap) {
   std::vector<std::uint8_t> out;
   out.push_back('B');
   out.push_back('M');
-  Put32(out, kHeadersSize + image_size);
-  Put32(out, 0);
-  Put32(out, kHeadersSize);
-  Put32(out, 40);  // BITMAPINFOHEADER
-  Put32(out, bitmap.width);
-  Put32(out, bitmap.height);  // positive: the bottom row comes first
-  Put16(out, 1);
-  Put16(out, 4);
-  Put32(out, 0);  // no compression
-  Put32(out, image_size);
-  Put32(out, 2835);  // 72 dots per inch
-  Put32(out, 2835);
-  Put32(out, 16);
-  Put32(out, 16);
+  AppendLittle32(out, kHeadersSize + image_size);
+  AppendLittle32(out, 0);
+  AppendLittle32(out, kHeadersSize);
+  AppendLittle32(out, 40);  // BITMAPINFOHEADER
+  AppendLittle32(out, bitmap.width);
+  AppendLittle32(out, bitmap.height);  // positive: the bottom row comes first
+  AppendLittle16(out, 1);
+  AppendLittle16(out, 4);
+  AppendLittle32(out, 0);  // no compression
+  AppendLittle32(out, image_size);
+  AppendLittle32(out, 2835);  // 72 dots per inch
+  AppendLittle32(out, 2835);
+  AppendLittle32(out, 16);
+  AppendLittle32(out, 16);
   for (const Rgb& c : bitmap.palette) {
     out.insert(out.end(), {c.blue, c.green, c.red, 0});
   }

@@ -19,17 +19,7 @@ for p in "${packages[@]}"; do
 done
 container_preflight
 
-work=$(mktemp -d)
-teardown() {
-  container_teardown
-  rm -rf "$work"
-}
-trap teardown EXIT
-failed=0
-fail() {
-  echo "FAIL: $*"
-  failed=1
-}
+container_test_begin
 
 container_boot overlay --bind-ro="$debs:/debs"
 # The container has only loopback: every dependency must come from what Debian installed here.

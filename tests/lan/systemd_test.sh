@@ -15,17 +15,7 @@ skip() {
 }
 container_preflight
 
-work=$(mktemp -d)
-teardown() {
-  container_teardown
-  rm -rf "$work"
-}
-trap teardown EXIT
-failed=0
-fail() {
-  echo "FAIL: $*"
-  failed=1
-}
+container_test_begin
 
 mkdir "$work/opt"
 cp "$2" "$work/opt/beaconry"
