@@ -1,6 +1,8 @@
 // One-pixel lines by the midpoint rule: after i steps along the major axis the minor axis has
-// moved i * minor / major pixels, rounded half up. Clipping picks the range of steps that stays
-// in the frame, so a clipped line paints exactly the pixels of the whole one.
+// moved i * minor / major pixels, rounded to the nearest; exactly half way, to the smaller
+// coordinate (up for a line that is wider than high, left for one that is higher than wide),
+// in every direction, as GDI does. Clipping picks the range of steps that stays in the frame,
+// so a clipped line paints exactly the pixels of the whole one.
 #include "saver/surface/raster_thin_line.h"
 
 #include <algorithm>
@@ -34,22 +36,29 @@ struct Midpoint {
   std::int64_t error;
 };
 
+// Half way, a minor axis that grows keeps its offset (the smaller coordinate) and one that
+// shrinks moves on: one less in the error makes the exact half-way point fall short.
+std::int64_t TieBias(int minor_sign) {
+  return minor_sign > 0 ? 1 : 0;
+}
+
 // step < major <= 2^32 and minor <= major, so the product fits in 64 bits.
-Midpoint MidpointAt(std::uint64_t step, std::uint64_t minor, std::uint64_t major) {
+Midpoint MidpointAt(std::uint64_t step, std::uint64_t minor, std::uint64_t major,
+                    std::int64_t bias) {
   const std::uint64_t product = step * minor;
   const std::int64_t remainder = product % major;
   const std::int64_t length = major;
-  const bool rounds_up = 2 * remainder >= length;
+  const bool rounds_up = 2 * remainder - bias >= length;
   return {static_cast<std::int64_t>(product / major) + rounds_up,
-          2 * remainder + length - (rounds_up ? 2 * length : 0)};
+          2 * remainder + length - bias - (rounds_up ? 2 * length : 0)};
 }
 
 // First step of [first, last) whose minor offset is at least target; last when there is none.
 std::uint64_t FirstStepReaching(std::uint64_t first, std::uint64_t last, std::int64_t target,
-                                std::uint64_t minor, std::uint64_t major) {
+                                std::uint64_t minor, std::uint64_t major, std::int64_t bias) {
   while (first < last) {
     const std::uint64_t middle = first + (last - first) / 2;
-    if (MidpointAt(middle, minor, major).offset >= target) {
+    if (MidpointAt(middle, minor, major, bias).offset >= target) {
       last = middle;
     } else {
       first = middle + 1;
@@ -73,9 +82,11 @@ Steps ClipSteps(const Axis& major, const Axis& minor, std::uint64_t minor_length
   const std::int64_t last = std::min<std::int64_t>(along.high + 1, major_length);
   if (first >= last || across.high < 0) return {0, 0};
   Steps steps{static_cast<std::uint64_t>(first), static_cast<std::uint64_t>(last)};
-  steps.first = FirstStepReaching(steps.first, steps.last, across.low, minor_length, major_length);
+  const std::int64_t bias = TieBias(minor.sign);
+  steps.first =
+      FirstStepReaching(steps.first, steps.last, across.low, minor_length, major_length, bias);
   steps.last =
-      FirstStepReaching(steps.first, steps.last, across.high + 1, minor_length, major_length);
+      FirstStepReaching(steps.first, steps.last, across.high + 1, minor_length, major_length, bias);
   return steps;
 }
 
@@ -122,9 +133,11 @@ Walk StraightWalk(std::ptrdiff_t stride, int dx, int dy) {
   const std::ptrdiff_t step_x = dx < 0 ? -1 : 1;
   const std::ptrdiff_t step_y = dy < 0 ? -stride : stride;
   if (length_x >= length_y) {
-    return {0, length_x, length_x, 2 * length_y, 2 * length_x, step_x, step_y};
+    return {0,      length_x, length_x - TieBias(dy < 0 ? -1 : 1), 2 * length_y, 2 * length_x,
+            step_x, step_y};
   }
-  return {0, length_y, length_y, 2 * length_x, 2 * length_y, step_y, step_x};
+  return {0,      length_y, length_y - TieBias(dx < 0 ? -1 : 1), 2 * length_x, 2 * length_y,
+          step_y, step_x};
 }
 
 // Any ends: only the steps whose pixels lie in the frame, starting mid-line if need be.
@@ -141,7 +154,7 @@ Walk ClippedWalk(const Frame& frame, int x0, int y0, int x1, int y1) {
   if (major_length == 0) return {};
   const Steps steps = ClipSteps(major, minor, minor_length, major_length);
   if (steps.first >= steps.last) return {};
-  const Midpoint state = MidpointAt(steps.first, minor_length, major_length);
+  const Midpoint state = MidpointAt(steps.first, minor_length, major_length, TieBias(minor.sign));
   const std::int64_t along = major.start + major.sign * static_cast<std::int64_t>(steps.first);
   const std::int64_t across = minor.start + minor.sign * state.offset;
   const std::int64_t x = x_major ? along : across;

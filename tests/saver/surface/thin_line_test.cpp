@@ -29,6 +29,30 @@ TEST(ThinLine, WidthZeroAndOneAreTheSameLine) {
   EXPECT_EQ(PaintedPixels(zero), PaintedPixels(one));
 }
 
+// Exactly half way between two pixels the line takes the smaller coordinate: up for a line
+// wider than high, left for one higher than wide, whichever way it runs; long lines (drawn by
+// the walk, not the short-line table) and clipped ones (a start off the frame) alike.
+TEST(ThinLine, HalfWayGoesUpOrLeftInEveryDirection) {
+  struct Case {
+    int dx, dy;
+    std::pair<int, int> second;  // the pixel one step from the start at (20, 20)
+  };
+  const Case cases[] = {{10, 5, {21, 20}},   {10, -5, {21, 19}}, {-10, 5, {19, 20}},
+                        {-10, -5, {19, 19}}, {5, 10, {20, 21}},  {-5, 10, {19, 21}},
+                        {5, -10, {20, 19}},  {-5, -10, {19, 19}}};
+  for (const Case& c : cases) {
+    for (int scale : {1, 3}) {
+      SoftwareSurface surface(60, 60);
+      DrawWhiteLine(surface, 20, 20, 20 + c.dx * scale, 20 + c.dy * scale);
+      EXPECT_TRUE(PaintedPixels(surface).count(c.second)) << c.dx << "," << c.dy << " x" << scale;
+      // The same line entering the frame from far off paints the same pixels in it.
+      SoftwareSurface clipped(60, 60);
+      DrawWhiteLine(clipped, 20 - 40 * c.dx, 20 - 40 * c.dy, 20 + c.dx * scale, 20 + c.dy * scale);
+      EXPECT_TRUE(PaintedPixels(clipped).count(c.second)) << c.dx << "," << c.dy << " clipped";
+    }
+  }
+}
+
 TEST(ThinLine, ZeroLengthPaintsNothing) {
   SoftwareSurface surface(10, 10);
   DrawWhiteLine(surface, 4, 4, 4, 4);
