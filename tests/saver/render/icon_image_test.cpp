@@ -24,12 +24,11 @@ TEST(IconImageTest, SidesThatDoNotDivideCoverEverySourcePixelOnce) {
   EXPECT_TRUE(std::all_of(icon.begin(), icon.end(), [](auto p) { return p == 0xFFFFFFFF; }));
 }
 
-TEST(IconImageTest, ThePlantIsTheSameOnEveryBuild) {
+// A tree, not one tick's black screen (a setting not taken, a draw out of order).
+TEST(IconImageTest, TheIconHoldsAPlant) {
   const auto plant = DrawIconPlant();
   ASSERT_EQ(plant.size(), std::size_t{kIconDrawSize} * kIconDrawSize);
-  const auto painted = std::count_if(plant.begin(), plant.end(), [](auto p) { return p != 0; });
-  EXPECT_GT(painted, 2000);
-  EXPECT_EQ(DrawIconPlant(), plant);
+  EXPECT_GT(std::count_if(plant.begin(), plant.end(), [](auto p) { return p != 0; }), 2000);
 }
 
 }  // namespace

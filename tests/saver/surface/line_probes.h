@@ -1,7 +1,6 @@
 #pragma once
 // The line probes that GDI and the software surface both draw, each alone on a black square:
 // widths 0 to 9, lengths 0 to 20, in every slope octant, from the middle of the square.
-#include <array>
 #include <cstdio>
 #include <set>
 #include <string>
