@@ -44,6 +44,16 @@ inline void PutBig32(std::span<std::uint8_t> bytes, std::size_t offset, std::uin
   PutBig16(bytes, offset + 2, static_cast<std::uint16_t>(value));
 }
 
+inline void AppendBig16(std::vector<std::uint8_t>& bytes, std::uint16_t value) {
+  bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+  bytes.push_back(static_cast<std::uint8_t>(value));
+}
+
+inline void AppendBig32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
+  AppendBig16(bytes, static_cast<std::uint16_t>(value >> 16));
+  AppendBig16(bytes, static_cast<std::uint16_t>(value));
+}
+
 inline std::uint16_t GetBig16(std::span<const std::uint8_t> bytes, std::size_t offset) {
   return static_cast<std::uint16_t>(bytes[offset] << 8 | bytes[offset + 1]);
 }

@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 
 #include "lanmailslot/interfaces.h"
+#include "lanmailslot/name_query.h"
 
 namespace lanmailslot {
 namespace {
@@ -47,6 +48,7 @@ std::optional<ResolvedHost> ResolveComputer(const std::string& name) {
 
 std::vector<Destination> PlanDestinations(std::string_view host, const LocalNames& names,
                                           const std::optional<ResolvedHost>& resolved,
+                                          const std::optional<FoundName>& found,
                                           const std::vector<std::uint32_t>& broadcasts) {
   if (host == ".") return {{kDirectUnique, names.computer, kLoopback}};
   if (host != "*" && resolved) {
@@ -61,6 +63,9 @@ std::vector<Destination> PlanDestinations(std::string_view host, const LocalName
     if (destinations.empty()) return {{kDirectGroup, names.workgroup, resolved->address}};
     return destinations;
   }
+  if (host != "*" && found && !found->group) {
+    return {{kDirectUnique, NetbiosName(host), found->address}};
+  }
   const std::string group = host == "*" ? names.workgroup : NetbiosName(host);
   if (broadcasts.empty()) return {{kDirectGroup, group, kLoopback}};
   std::vector<Destination> destinations;
@@ -73,8 +78,10 @@ std::vector<Destination> FindDestinations(std::string_view host, const LocalName
   const bool named = host != "." && host != "*";
   const auto resolved = named ? ResolveComputer(std::string(host)) : std::nullopt;
   const bool group = host == "*" || (named && !resolved);
-  return PlanDestinations(host, names, resolved,
-                          group ? BroadcastAddresses() : std::vector<std::uint32_t>{});
+  const auto broadcasts = group ? BroadcastAddresses() : std::vector<std::uint32_t>{};
+  const auto found =
+      named && !resolved ? QueryNetbiosName(NetbiosName(host), broadcasts) : std::nullopt;
+  return PlanDestinations(host, names, resolved, found, broadcasts);
 }
 
 }  // namespace lanmailslot

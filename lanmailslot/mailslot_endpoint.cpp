@@ -1,11 +1,9 @@
 #include "lanmailslot/mailslot_endpoint.h"
 
-#include <sys/random.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 #include "lanmailslot/local_names.h"
+#include "lanmailslot/random_id.h"
 #include "lanmailslot/senders.h"
 #include "lanmailslot/wire/datagram.h"
 
@@ -19,18 +17,10 @@ bool IsFresh(std::chrono::steady_clock::time_point read_at,
   return read_at != std::chrono::steady_clock::time_point{} && now - read_at < kRefreshAfter;
 }
 
-// The kernel's random source; without it, the clock and the process id, which differ per run.
-std::uint16_t FirstDatagramId() {
-  std::uint16_t id = 0;
-  if (getrandom(&id, sizeof id, GRND_NONBLOCK) == sizeof id) return id;
-  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-  return static_cast<std::uint16_t>(ticks ^ (ticks >> 16) ^ getpid());
-}
-
 }  // namespace
 
 MailslotEndpoint::MailslotEndpoint(UdpEndpoint udp, LocalNames names)
-    : udp_(std::move(udp)), names_(std::move(names)), next_datagram_id_(FirstDatagramId()) {}
+    : udp_(std::move(udp)), names_(std::move(names)), next_datagram_id_(RandomId()) {}
 
 std::optional<MailslotEndpoint> MailslotEndpoint::OpenLocal(bool or_any_port, bool broadcast) {
   auto names = ReadLocalNames();

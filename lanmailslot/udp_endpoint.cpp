@@ -2,8 +2,10 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -97,10 +99,23 @@ std::optional<ReceivedDatagram> UdpEndpoint::Receive(bool wait) {
     const ssize_t size = recvmsg(fd_.Get(), &header, wait ? 0 : MSG_DONTWAIT);
     if (size >= 0) {
       return ReceivedDatagram{std::vector<std::uint8_t>(buffer_.begin(), buffer_.begin() + size),
-                              ntohl(from.sin_addr.s_addr), ArrivalInterface(header)};
+                              ntohl(from.sin_addr.s_addr), ntohs(from.sin_port),
+                              ArrivalInterface(header)};
     }
     if (errno != EINTR) return std::nullopt;
   }
+}
+
+std::optional<ReceivedDatagram> UdpEndpoint::ReceiveWithin(std::chrono::milliseconds timeout) {
+  pollfd readable{fd_.Get(), POLLIN, 0};
+  const int ready =
+      poll(&readable, 1, static_cast<int>(std::max<std::int64_t>(timeout.count(), 0)));
+  if (ready < 0 && errno != EINTR) return std::nullopt;
+  if (ready <= 0) {
+    errno = EAGAIN;
+    return std::nullopt;
+  }
+  return Receive(false);
 }
 
 std::optional<std::uint32_t> SourceAddressFor(std::uint32_t address) {

@@ -1,6 +1,7 @@
 #pragma once
 // One UDP socket for the datagram service; a client's also sends to broadcast addresses.
 // Failures leave errno set for the caller's GetLastError.
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -12,7 +13,8 @@ namespace lanmailslot {
 
 struct ReceivedDatagram {
   std::vector<std::uint8_t> bytes;
-  std::uint32_t sender = 0;      // the IPv4 address it came from, host byte order
+  std::uint32_t sender = 0;  // the IPv4 address it came from, host byte order
+  std::uint16_t sender_port = 0;
   unsigned interface_index = 0;  // the interface it arrived on; 0 when unknown
 };
 
@@ -28,6 +30,8 @@ class UdpEndpoint {
   bool SendTo(std::span<const std::uint8_t> bytes, std::uint32_t address, std::uint16_t port);
   // The next datagram; without `wait`, nothing (errno EAGAIN) when none is there.
   std::optional<ReceivedDatagram> Receive(bool wait);
+  // The next datagram within `timeout`; nothing (errno EAGAIN) when none came.
+  std::optional<ReceivedDatagram> ReceiveWithin(std::chrono::milliseconds timeout);
 
  private:
   UdpEndpoint(base::ScopedFd fd, std::uint16_t port) : fd_(std::move(fd)), port_(port) {}

@@ -72,18 +72,30 @@ TEST(Delivery, TakesItsOwnNameItsWorkgroupAndItsMailslotOnly) {
 
 TEST(Destinations, DotIsLoopbackAKnownNameIsAComputerAnyOtherAGroup) {
   const std::vector<std::uint32_t> subnets = {0x0AD500FF, 0xC0A801FF};
-  EXPECT_EQ(PlanDestinations(".", kAlpha, std::nullopt, subnets),
+  EXPECT_EQ(PlanDestinations(".", kAlpha, std::nullopt, std::nullopt, subnets),
             (std::vector<Destination>{{kDirectUnique, "ALPHA", kLoopback}}));
-  EXPECT_EQ(PlanDestinations("beta", kAlpha, ResolvedHost{0x0AD50003, "beta"}, subnets),
-            (std::vector<Destination>{{kDirectUnique, "BETA", 0x0AD50003}}));
-  EXPECT_EQ(PlanDestinations("*", kAlpha, std::nullopt, subnets),
+  EXPECT_EQ(
+      PlanDestinations("beta", kAlpha, ResolvedHost{0x0AD50003, "beta"}, std::nullopt, subnets),
+      (std::vector<Destination>{{kDirectUnique, "BETA", 0x0AD50003}}));
+  EXPECT_EQ(PlanDestinations("*", kAlpha, std::nullopt, std::nullopt, subnets),
             (std::vector<Destination>{{kDirectGroup, "LAB", 0x0AD500FF},
                                       {kDirectGroup, "LAB", 0xC0A801FF}}));
-  EXPECT_EQ(PlanDestinations("other", kAlpha, std::nullopt, {0x0AD500FF}),
+  EXPECT_EQ(PlanDestinations("other", kAlpha, std::nullopt, std::nullopt, {0x0AD500FF}),
             (std::vector<Destination>{{kDirectGroup, "OTHER", 0x0AD500FF}}));
   // A machine without a broadcast interface still reaches its own server.
-  EXPECT_EQ(PlanDestinations("*", kAlpha, std::nullopt, {}),
+  EXPECT_EQ(PlanDestinations("*", kAlpha, std::nullopt, std::nullopt, {}),
             (std::vector<Destination>{{kDirectGroup, "LAB", kLoopback}}));
+}
+
+// A name the resolver does not know: a unique NetBIOS name is one computer, a group stays one.
+TEST(Destinations, ANameFoundByTheNameServiceIsAComputerUnlessAGroup) {
+  const std::vector<std::uint32_t> subnet = {0x0AD500FF};
+  EXPECT_EQ(PlanDestinations("delta", kAlpha, std::nullopt, FoundName{0x0AD50007, false}, subnet),
+            (std::vector<Destination>{{kDirectUnique, "DELTA", 0x0AD50007}}));
+  EXPECT_EQ(PlanDestinations("lab", kAlpha, std::nullopt, FoundName{0x0AD50002, true}, subnet),
+            (std::vector<Destination>{{kDirectGroup, "LAB", 0x0AD500FF}}));
+  EXPECT_EQ(PlanDestinations("*", kAlpha, std::nullopt, FoundName{0x0AD50007, false}, subnet),
+            (std::vector<Destination>{{kDirectGroup, "LAB", 0x0AD500FF}}));
 }
 
 // A receiver answers only its own name: a computer is asked under its resolver name's first label,
@@ -108,7 +120,8 @@ TEST(Destinations, AComputerIsAskedUnderTheNamesItMayHold) {
        {{kDirectUnique, "A-VERY-LONG-HOS", kBeta}}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(PlanDestinations(c.host, kAlpha, ResolvedHost{kBeta, c.canonical}, {0x0AD500FF}),
+    EXPECT_EQ(PlanDestinations(c.host, kAlpha, ResolvedHost{kBeta, c.canonical}, std::nullopt,
+                               {0x0AD500FF}),
               c.expected)
         << c.host << " as " << c.canonical;
   }

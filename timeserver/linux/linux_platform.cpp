@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "base/ascii_case.h"
 #include "lanmailslot/mailslot_path.h"
@@ -31,6 +32,12 @@ int PriorityOf(std::uint16_t event_type) {
     default:
       return LOG_INFO;
   }
+}
+
+// Without a journal (started by hand on a host that has none) the entry is not lost;
+// libsystemd reports success when the journal's socket is missing.
+void KeepIfNoJournal(int sent, const std::string& message) {
+  if (sent < 0 || access(kJournalSocket, F_OK) != 0) std::fprintf(stderr, "%s\n", message.c_str());
 }
 
 }  // namespace
@@ -54,6 +61,9 @@ Handle LinuxServerMailslots::CreateMailslotA(const std::string& name,
   }
   endpoint_ = lanmailslot::MailslotEndpoint::OpenLocal(false);
   if (!endpoint_) return kInvalidHandle;
+  // Without the names the service still answers whoever finds it otherwise (hosts, DNS).
+  name_service_ = lanmailslot::NameService::Start(endpoint_->names(), log_);
+  if (!name_service_) log_(std::string("No name service: port 137: ") + std::strerror(errno));
   mailslot_name_ = path->mailslot;
   max_message_size_ = max_message_size;
   return kMailslotHandle;
@@ -112,6 +122,10 @@ void LinuxServerMailslots::CloseHandle(Handle file) {
   files_.erase(file);
 }
 
+void LinuxServerMailslots::ReleaseNames() {
+  if (name_service_) name_service_->Stop();
+}
+
 Handle JournalEventLog::RegisterEventSourceA(const std::string& source) {
   sources_.push_back(source);
   return sources_.size();
@@ -127,9 +141,13 @@ void JournalEventLog::ReportEventA(Handle log, std::uint16_t type, std::uint16_t
                                    "SYSLOG_IDENTIFIER=%s", sources_[log - 1].c_str(), "EVENT_ID=%u",
                                    static_cast<unsigned>(event_id), "EVENT_CATEGORY=%u",
                                    static_cast<unsigned>(category), nullptr);
-  // Without a journal (started by hand on a host that has none) the entry is not lost;
-  // libsystemd reports success when the journal's socket is missing.
-  if (sent < 0 || access(kJournalSocket, F_OK) != 0) std::fprintf(stderr, "%s\n", message.c_str());
+  KeepIfNoJournal(sent, message);
+}
+
+void JournalEventLog::Warn(const std::string& source, const std::string& text) {
+  KeepIfNoJournal(sd_journal_send("MESSAGE=%s", text.c_str(), "PRIORITY=%d", LOG_WARNING,
+                                  "SYSLOG_IDENTIFIER=%s", source.c_str(), nullptr),
+                  text);
 }
 
 std::optional<std::string> JournalEventLog::GetModuleFileNameA() {

@@ -2,12 +2,14 @@
 // The service's other seams on Linux: the server mailslot is UDP port 138, the event log is the
 // journal, the clock is the system clock in local time. Error codes are errno values.
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "lanmailslot/destinations.h"
 #include "lanmailslot/mailslot_endpoint.h"
+#include "lanmailslot/name_service.h"
 #include "timeserver/platform.h"
 
 namespace timeserver {
@@ -22,8 +24,11 @@ struct LinuxSecurityDescriptors final : SecurityDescriptors {
 
 // Replies go only to the machine whose datagram was read last, at the address and port it
 // gave, or to this machine: the service never resolves or broadcasts a name a request carries.
+// While the server mailslot is open, the machine's names are on the name service, so that other
+// machines find it by name; `log` takes the name conflicts met.
 class LinuxServerMailslots final : public Mailslots {
  public:
+  explicit LinuxServerMailslots(lanmailslot::NameService::Log log) : log_(std::move(log)) {}
   Handle CreateMailslotA(const std::string& name, std::uint32_t max_message_size,
                          std::uint32_t read_timeout, Handle descriptor,
                          bool inherit_handle) override;
@@ -31,6 +36,8 @@ class LinuxServerMailslots final : public Mailslots {
   Handle CreateFileA(const std::string& path) override;
   bool WriteFile(Handle file, std::span<const std::uint8_t> bytes) override;
   void CloseHandle(Handle file) override;
+  // Gives the names up before the process ends.
+  void ReleaseNames();
 
  private:
   struct OpenFile {
@@ -41,7 +48,9 @@ class LinuxServerMailslots final : public Mailslots {
 
   std::optional<lanmailslot::Destination> ReplyDestination(const std::string& host) const;
 
+  lanmailslot::NameService::Log log_;
   std::optional<lanmailslot::MailslotEndpoint> endpoint_;
+  std::unique_ptr<lanmailslot::NameService> name_service_;
   std::string mailslot_name_;
   std::size_t max_message_size_ = 0;
   std::optional<lanmailslot::Delivery> last_sender_;  // its message moved out
@@ -57,6 +66,8 @@ class JournalEventLog final : public EventLog {
   Handle RegisterEventSourceA(const std::string& source) override;
   void ReportEventA(Handle log, std::uint16_t type, std::uint16_t category, std::uint32_t event_id,
                     const std::vector<std::string>& strings) override;
+  // A warning of this machine's own under `source`, not one of the service's events.
+  static void Warn(const std::string& source, const std::string& text);
   void DeregisterEventSource(Handle) override {}
   Handle RegCreateKeyExA(const std::string&, bool&) override { return kNoHandle; }
   bool RegSetValueExA(Handle, const std::string&, const std::string&) override { return false; }

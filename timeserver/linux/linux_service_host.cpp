@@ -197,6 +197,7 @@ std::uint32_t LinuxServiceHost::GetLastError() {
 }
 
 void LinuxServiceHost::ExitProcess(std::uint32_t exit_code) {
+  if (before_exit_) before_exit_();
   if (exit_code == 0) {
     std::lock_guard guard(table_mutex_);
     std::_Exit(ExitStatusFor(last_report_));

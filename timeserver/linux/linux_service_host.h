@@ -17,6 +17,9 @@ bool BlockControlSignals();
 
 class LinuxServiceHost final : public ServiceHost {
  public:
+  // `before_exit` runs first in ExitProcess: what must leave the machine before the process.
+  explicit LinuxServiceHost(std::function<void()> before_exit = {})
+      : before_exit_(std::move(before_exit)) {}
   bool StartServiceCtrlDispatcherA(const std::string& name,
                                    std::function<void()> service_main) override;
   Handle RegisterServiceCtrlHandlerA(const std::string& name,
@@ -45,6 +48,7 @@ class LinuxServiceHost final : public ServiceHost {
   Event* FindEvent(Handle handle);
   void RunControl(std::uint32_t control);
 
+  std::function<void()> before_exit_;
   std::recursive_mutex lock_;
   std::mutex table_mutex_;  // the event table, the handler and the handle counter
   std::map<Handle, std::unique_ptr<Event>> events_;

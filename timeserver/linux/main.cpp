@@ -1,6 +1,7 @@
 // beaconry: the time service on Linux, run in the foreground by systemd (Type=notify).
 #include "timeserver/linux/linux_platform.h"
 #include "timeserver/linux/linux_service_host.h"
+#include "timeserver/service_codes.h"
 #include "timeserver/time_service.h"
 
 namespace {
@@ -18,9 +19,12 @@ void BlockControlSignalsAtStart(int, char**, char**) {
 // Everything lives in this frame, which never ends: RunBeaconry ends the process while the
 // worker thread may still be using the service.
 int main() {
-  timeserver::LinuxServiceHost host;
+  timeserver::LinuxServerMailslots mailslots([](const std::string& line) {
+    timeserver::JournalEventLog::Warn(timeserver::kServiceName, line);
+  });
+  // The names are given up on the way out: the process ends without unwinding this frame.
+  timeserver::LinuxServiceHost host([&mailslots] { mailslots.ReleaseNames(); });
   timeserver::LinuxSecurityDescriptors security;
-  timeserver::LinuxServerMailslots mailslots;
   timeserver::JournalEventLog event_log;
   timeserver::LinuxLocalClock clock;
   timeserver::TimeService service({host, security, mailslots, event_log, clock});
