@@ -220,13 +220,14 @@ stop_reports="STOPPING=1|STATUS=Stopping|EXTEND_TIMEOUT_USEC=3000000|STATUS=Stop
 stopped() { [ "$(tail -2 "$work/alpha.status" | tr '\n' '|')" = "$stop_reports" ]; }
 poll_until 10 stopped || fail "alpha: last reports $(tail -2 "$work/alpha.status")"
 
-# Every datagram on the bridge as an independent dissector decodes it.
+# Every datagram on the bridge as an independent dissector decodes it (port 137 carries the
+# name service, which the names test checks).
 kill -INT "$dumpcap_pid"
 wait "$dumpcap_pid"
 fields=(-e frame.number -e ip.src -e nbdgm.type -e nbdgm.dgram_id -e nbdgm.src.ip -e nbdgm.src.port
   -e nbdgm.source_name -e nbdgm.destination_name -e smb.trans_name -e mailslot.opcode
   -e mailslot.class)
-tshark -r "$capture" -Y udp -T fields -E separator=, "${fields[@]}" 2>/dev/null >"$work/decoded"
+tshark -r "$capture" -Y "udp.port == 138" -T fields -E separator=, "${fields[@]}" 2>/dev/null >"$work/decoded"
 python3 - "$work/decoded" <<'PY' >"$work/verdict" || fail "capture: $(cat "$work/verdict")"
 import sys
 names = {"ALPHA", "BETA", "GAMMA", "CARBON"}
