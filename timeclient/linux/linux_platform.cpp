@@ -52,9 +52,15 @@ Handle LinuxMailslots::CreateFileA(const std::string& path) {
   const auto parsed = lanmailslot::ParseMailslotPath(path);
   if (!parsed) return FailToOpen(EINVAL);
   if (!endpoint_) return FailToOpen(EBADF);  // nowhere for the answers to come back
-  auto destinations = lanmailslot::FindDestinations(parsed->host, endpoint_->names());
+  auto known = destinations_.find(parsed->host);
+  if (known == destinations_.end()) {
+    known =
+        destinations_
+            .emplace(parsed->host, lanmailslot::FindDestinations(parsed->host, endpoint_->names()))
+            .first;
+  }
   const Handle file = next_file_++;
-  files_[file] = {parsed->mailslot, std::move(destinations)};
+  files_[file] = {parsed->mailslot, known->second};
   return file;
 }
 
@@ -79,6 +85,7 @@ bool LinuxMailslots::CloseHandle(Handle handle) {
   if (!IsMailslot(handle)) return Fail(EBADF);
   endpoint_.reset();
   waiting_.clear();
+  destinations_.clear();
   return true;
 }
 

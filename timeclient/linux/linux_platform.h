@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "lanmailslot/destinations.h"
@@ -42,6 +43,9 @@ class LinuxMailslots final : public Mailslots {
   std::string mailslot_name_;
   std::size_t max_message_size_ = 0;
   std::deque<std::vector<std::uint8_t>> waiting_;
+  // Where each host's requests went, kept for the run: each request opens the server mailslot
+  // again, and a name service lookup that no one answers takes 0.75 s.
+  std::map<std::string, std::vector<lanmailslot::Destination>> destinations_;
   std::map<Handle, OpenFile> files_;
   Handle next_file_ = kMailslotHandle + 1;
   std::int32_t last_error_ = 0;
