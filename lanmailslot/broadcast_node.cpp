@@ -24,6 +24,16 @@ const HeldName* Find(std::span<const HeldName> held, const NetbiosName& name) {
   return found == held.end() ? nullptr : &*found;
 }
 
+// A registration names the address it claims the name for; one without is no claim.
+bool ClaimsAnAddress(const NamePacket& registration, const HeldName& name) {
+  return std::any_of(registration.additionals.begin(), registration.additionals.end(),
+                     [&](const wire::NameRecord& record) {
+                       return record.type == wire::kTypeAddress &&
+                              record.klass == wire::kClassInternet && Names(record.name, name) &&
+                              wire::DecodeAddresses(record.data);
+                     });
+}
+
 NetbiosName WireName(const HeldName& held) {
   return {held.name, kOwnNameSuffix};
 }
@@ -48,6 +58,7 @@ std::optional<NameServiceAnswer> AnswerNameRequest(const NamePacket& request,
     return std::nullopt;
   }
   const wire::NameQuestion& question = request.questions.front();
+  if (question.klass != wire::kClassInternet) return std::nullopt;
   const HeldName* name = Find(held, question.name);
   const std::uint8_t opcode = wire::OpcodeOf(request.flags);
   if (opcode == wire::kOpcodeQuery && question.type == wire::kTypeAddress && name) {
@@ -58,7 +69,8 @@ std::optional<NameServiceAnswer> AnswerNameRequest(const NamePacket& request,
       (name || question.name == wire::NodeStatusWildcard())) {
     return NodeStatus(request.transaction_id, question.name, held);
   }
-  if (opcode == wire::kOpcodeRegistration && name && !name->group && sender != own_address) {
+  if (opcode == wire::kOpcodeRegistration && name && !name->group && sender != own_address &&
+      ClaimsAnAddress(request, *name)) {
     return NameServiceAnswer{
         wire::NegativeRegistrationResponse(request.transaction_id, WireName(*name), own_address),
         true};

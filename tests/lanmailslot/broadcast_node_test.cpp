@@ -27,7 +27,10 @@ TEST(BroadcastNode, AnswersQueriesForHeldNamesOnly) {
 
   EXPECT_FALSE(Answer(NameQueryRequest(7, {"BETA", 0x00})));
   EXPECT_FALSE(Answer(NameQueryRequest(8, {"ALPHA", 0x20})));  // a suffix we do not hold
-  NamePacket answer_back = unique->packet;                     // a response is never answered
+  NamePacket other_class = NameQueryRequest(10, {"ALPHA", 0x00});
+  other_class.questions[0].klass = 3;
+  EXPECT_FALSE(Answer(other_class));
+  NamePacket answer_back = unique->packet;  // a response is never answered
   EXPECT_FALSE(Answer(answer_back));
 }
 
@@ -53,6 +56,9 @@ TEST(BroadcastNode, RefusesAnotherNodeItsUniqueNameOnly) {
 
   EXPECT_FALSE(Answer(RegistrationRequest(13, {"LAB", 0x00}, true, kOther)));  // anyone's group
   EXPECT_FALSE(Answer(RegistrationRequest(14, {"ALPHA", 0x00}, false, kOwn), kOwn));
+  NamePacket no_address = RegistrationRequest(15, {"ALPHA", 0x00}, false, kOther);
+  no_address.additionals.clear();  // claims nothing: refusing it would answer anyone
+  EXPECT_FALSE(Answer(no_address));
 }
 
 TEST(BroadcastNode, AQueryAnswerPrefersAUniqueAddress) {
