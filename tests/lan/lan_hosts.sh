@@ -58,3 +58,12 @@ unanswered() {
   cmp -s "$work/expected" "$work/out" || fail "$1: printed $(cat "$work/out") $(cat "$work/err")"
   [ "$rc" = 2 ] || fail "$1: exit code $rc"
 }
+
+# end_started: ends every process in pids, last started first, each waited for, so that a
+# service ends before the recorders it reports to.
+end_started() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
+  done
+}

@@ -28,9 +28,7 @@ pids=()
 failed=0
 
 teardown() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+  end_started
   lan_down "${hosts[@]}"
   rm -rf "$work"
 }

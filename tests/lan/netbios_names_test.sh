@@ -2,8 +2,8 @@
 # beaconry's names on a LAN of network namespaces, with Samba's nmbd and nmblookup as the other
 # side: DELTA serves the workgroup LAB, SMBHOST runs nmbd, CARBON asks and knows neither by its
 # hosts file, ECHO's beaconry calls itself DELTA too; FOXTROT reaches DELTA alone, on a subnet of
-# its own. Names are found only through NetBIOS name
-# queries; a capture of the bridge shows who said what. Nothing here may set the clock.
+# its own. Names are found only through NetBIOS name queries; a capture of the bridge shows who
+# said what. Nothing here may set the clock.
 #   netbios_names_test.sh <folder of the native horolan and beaconry> [artifact folder]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,12 +36,8 @@ pids=()
 declare -A server_pid
 failed=0
 
-# Last started, first ended: a service still running ends before the recorders it reports to.
 teardown() {
-  local i
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null
-  done
+  end_started
   lan_down "${hosts[@]}" foxtrot
   rm -rf "$work"
 }
