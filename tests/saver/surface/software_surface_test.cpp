@@ -3,6 +3,7 @@
 
 #include <array>
 #include <climits>
+#include <tuple>
 
 #include "tests/saver/surface/painted_pixels.h"
 
@@ -122,10 +123,52 @@ TEST(WideLine, HasRoundCaps) {
   DrawWhiteLine(line, 10, 15, 25, 15, 9);
   // Columns beyond the end points, inside the caps.
   EXPECT_EQ(RowsAt(line, 7).size(), 7u);
-  EXPECT_EQ(RowsAt(line, 6).size(), 5u);
-  EXPECT_EQ(RowsAt(line, 29).size(), 5u);
+  EXPECT_EQ(RowsAt(line, 6).size(), 3u);
+  EXPECT_EQ(RowsAt(line, 29).size(), 3u);
   EXPECT_TRUE(RowsAt(line, 5).empty());
   EXPECT_TRUE(RowsAt(line, 30).empty());
+}
+
+// Shapes GDI paints under Wine (the gdi_lines probes), each where a plain distance rule fails.
+TEST(WideLine, PaintsTheShapesGdiPaints) {
+  SoftwareSurface dot(10, 10);
+  DrawWhiteLine(dot, 5, 5, 5, 5, 3);
+  EXPECT_EQ(PaintedPixels(dot), (PixelSet{{5, 4}, {4, 5}, {5, 5}, {6, 5}, {5, 6}}));
+
+  SoftwareSurface even_dot(10, 10);
+  DrawWhiteLine(even_dot, 5, 5, 5, 5, 6);
+  EXPECT_EQ(PaintedPixels(even_dot).size(), 24u);  // the 6 x 6 square less three per corner
+
+  // A sloped body is about a pixel wider than the pen: four pixels a row where the distance
+  // to the segment would give three.
+  SoftwareSurface diagonal(20, 20);
+  DrawWhiteLine(diagonal, 5, 5, 15, 15, 2);
+  EXPECT_EQ(PaintedPixels(diagonal).size(), 44u);
+  for (int y = 7; y <= 13; ++y) {
+    for (int x = 0; x < 20; ++x) {
+      EXPECT_EQ(PaintedPixels(diagonal).contains({x, y}), x >= y - 2 && x <= y + 1)
+          << x << ',' << y;
+    }
+  }
+
+  // Along (3, 4) the half widths (2, 1.5) are exact: such ties fall on the outer side.
+  SoftwareSurface tie(20, 20);
+  DrawWhiteLine(tie, 8, 8, 11, 12, 5);
+  EXPECT_EQ(PaintedPixels(tie).size(), 53u);
+}
+
+TEST(WideLine, ClippedLinePaintsTheSamePixelsAsTheWholeLine) {
+  const std::tuple<int, int, int, int> lines[] = {{-30, 7, 70, 33},    {5, -150, 31, 180},
+                                                  {120, -80, -90, 95}, {-1, 20, 41, 20},
+                                                  {17, -5, 17, 60},    {39, 0, -150, 190}};
+  for (int width = 2; width <= 9; ++width) {
+    for (const auto& [x0, y0, x1, y1] : lines) {
+      const PixelSet expected = WholeLineWindow(x0, y0, x1, y1, 40, width);
+      EXPECT_EQ(LineInFrame(x0, y0, x1, y1, 40, width), expected)
+          << x0 << "," << y0 << " " << x1 << "," << y1 << " width " << width;
+      EXPECT_FALSE(expected.empty());
+    }
+  }
 }
 
 TEST(WideLine, FarOffEndsAreClipped) {

@@ -59,27 +59,6 @@ TEST(ThinLine, ZeroLengthPaintsNothing) {
   EXPECT_TRUE(PaintedPixels(surface).empty());
 }
 
-// The pixels a line paints inside a size x size frame must be those the same line paints in
-// the matching window of a frame big enough to hold it whole.
-PixelSet WholeLineWindow(int x0, int y0, int x1, int y1, int size) {
-  constexpr int kMargin = 200;
-  SoftwareSurface whole(size + 2 * kMargin, size + 2 * kMargin);
-  DrawWhiteLine(whole, x0 + kMargin, y0 + kMargin, x1 + kMargin, y1 + kMargin);
-  PixelSet window;
-  for (const auto& [x, y] : PaintedPixels(whole)) {
-    if (x >= kMargin && x < kMargin + size && y >= kMargin && y < kMargin + size) {
-      window.insert({x - kMargin, y - kMargin});
-    }
-  }
-  return window;
-}
-
-PixelSet LineInFrame(int x0, int y0, int x1, int y1, int size) {
-  SoftwareSurface surface(size, size);
-  DrawWhiteLine(surface, x0, y0, x1, y1);
-  return PaintedPixels(surface);
-}
-
 TEST(ThinLine, ClippedLinePaintsTheSamePixelsAsTheWholeLine) {
   const std::tuple<int, int, int, int> lines[] = {
       {-30, 7, 70, 33},     {70, 33, -30, 7},    {5, -150, 31, 180}, {31, 180, 5, -150},
