@@ -1,9 +1,10 @@
 #include "lanmailslot/name_query.h"
 
-#include <algorithm>
 #include <chrono>
 
+#include "lanmailslot/interfaces.h"
 #include "lanmailslot/random_id.h"
+#include "lanmailslot/senders.h"
 #include "lanmailslot/udp_endpoint.h"
 #include "lanmailslot/wire/name_requests.h"
 
@@ -14,14 +15,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto kRetryTimeout = std::chrono::milliseconds(250);
 constexpr int kRetryCount = 3;
-constexpr std::uint32_t kFirstMulticast = 0xE0000000;  // 224.0.0.0, and every address above
-
-// One machine's address: not unspecified, multicast or a broadcast address.
-bool IsMachineAddress(std::uint32_t address, const std::vector<std::uint32_t>& broadcasts) {
-  return address != 0 && address < kFirstMulticast &&
-         std::find(broadcasts.begin(), broadcasts.end(), address) == broadcasts.end();
-}
-
 }  // namespace
 
 std::optional<FoundName> QueryNetbiosName(const std::string& name,
@@ -29,6 +22,7 @@ std::optional<FoundName> QueryNetbiosName(const std::string& name,
   if (broadcasts.empty()) return std::nullopt;
   auto udp = UdpEndpoint::Bind(0, false, true);
   if (!udp) return std::nullopt;
+  const std::vector<LocalInterface> interfaces = LocalInterfaces();
   const std::uint16_t id = RandomId();
   const auto query = wire::EncodeNamePacket(wire::NameQueryRequest(id, {name, 0x00}));
   if (query.empty()) return std::nullopt;
@@ -42,7 +36,9 @@ std::optional<FoundName> QueryNetbiosName(const std::string& name,
       if (!received) continue;
       const auto packet = wire::DecodeNamePacket(received->bytes);
       const auto found = packet ? QueryAnsweredWith(*packet, id, name) : std::nullopt;
-      if (found && IsMachineAddress(found->address, broadcasts)) return found;
+      // The request goes where the answer says: that must be one other machine, by the rule
+      // a service applies to the senders it answers.
+      if (found && IsAnswerableSender(found->address, 0, interfaces)) return found;
     }
   }
   return std::nullopt;

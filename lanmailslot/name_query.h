@@ -12,7 +12,7 @@
 namespace lanmailslot {
 
 // Who holds `name`<00> on the subnets behind `broadcasts` (host byte order); nothing when no
-// one answers, or an answer names no address a datagram could go to.
+// one answers, or the answer names no other single machine.
 std::optional<FoundName> QueryNetbiosName(const std::string& name,
                                           const std::vector<std::uint32_t>& broadcasts);
 

@@ -49,9 +49,7 @@ NameService::NameService(UdpEndpoint udp, const LocalNames& names, Log log)
 }
 
 void NameService::Stop() {
-  if (stopped_) return;
-  stopped_ = true;
-  stopping_ = true;
+  if (stopping_.exchange(true)) return;
   if (thread_.joinable()) thread_.join();
   Broadcast([](const Registration& r, std::uint32_t address) {
     return wire::ReleaseRequest(r.id, {r.name.name, 0x00}, r.name.group, address);
@@ -88,7 +86,7 @@ void NameService::Handle(const ReceivedDatagram& received) {
   // Answers go back to the sender, which must be one other machine: never a broadcast address,
   // nor this machine's own packets coming round again.
   if (!IsAnswerableSender(received.sender, received.interface_index, interfaces_)) return;
-  const auto own_address = SourceAddressFor(received.sender);
+  const auto own_address = OwnAddressFor(received);
   if (!own_address) return;
   const std::vector<HeldName> held = Held();
   const auto answer = AnswerNameRequest(*packet, held, received.sender, *own_address);
@@ -99,6 +97,18 @@ void NameService::Handle(const ReceivedDatagram& received) {
     log_("Name conflict: " + DottedAddress(received.sender) + " tried to take " +
          NameForLog({answer->packet.answers.front().name.name}) + "; refused");
   }
+}
+
+// This machine's address on the sender's subnet, where the packet came in; the routes are
+// asked (a socket and a connect) only for a sender on no local subnet.
+std::optional<std::uint32_t> NameService::OwnAddressFor(const ReceivedDatagram& received) const {
+  for (const LocalInterface& local : interfaces_) {
+    const bool same_subnet = ((local.address ^ received.sender) & local.netmask) == 0;
+    if (local.index == received.interface_index && IsSubnet(local) && same_subnet) {
+      return local.address;
+    }
+  }
+  return SourceAddressFor(received.sender);
 }
 
 // Whether `response` refuses one of this node's registrations, which it then gives up.

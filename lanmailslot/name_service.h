@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -45,6 +46,7 @@ class NameService {
   void ServeFor(std::chrono::milliseconds period);
   void Handle(const ReceivedDatagram& received);
   bool TakeRefusal(const wire::NamePacket& response);
+  std::optional<std::uint32_t> OwnAddressFor(const ReceivedDatagram& received) const;
   std::vector<HeldName> Held() const;
   void Broadcast(const std::function<wire::NamePacket(const Registration&, std::uint32_t)>& make);
 
@@ -53,7 +55,6 @@ class NameService {
   std::vector<Registration> registrations_;  // the thread's, and Stop's once it has ended
   std::vector<LocalInterface> interfaces_;   // read at the start
   std::atomic<bool> stopping_ = false;
-  bool stopped_ = false;
   std::thread thread_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -178,6 +179,13 @@ std::optional<Trace> ReadTrace(std::istream& in, std::string& error) {
     error = "no create record";
     return std::nullopt;
   }
+  return trace;
+}
+
+std::optional<Trace> ReadTraceFile(const std::string& path, std::string& error) {
+  std::ifstream in(path);
+  auto trace = ReadTrace(in, error);
+  if (!trace) error = path + ": " + error;
   return trace;
 }
 

@@ -30,6 +30,8 @@ struct Trace {
 
 // The trace, or nothing when a record does not parse; error then says which line.
 std::optional<Trace> ReadTrace(std::istream& in, std::string& error);
+// ReadTrace of the file at `path`, its name leading the error.
+std::optional<Trace> ReadTraceFile(const std::string& path, std::string& error);
 
 // What a replay draws: everything, the band rectangles, the pixels, or the lines of one width.
 // Palettes are always replayed, so that every layer resolves colours as the whole picture does.

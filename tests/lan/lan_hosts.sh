@@ -1,6 +1,14 @@
-# The LAN tests' servers and their client (sourced after scripts/lan-namespaces.sh and
+# The LAN tests' common frame, servers and client (sourced after scripts/lan-namespaces.sh and
 # scripts/poll.sh). The caller sets here (this folder), bin (horolan and beaconry), work (a
 # temporary folder), the arrays pids and server_pid, and a function fail.
+
+# skip_unless_root: ends the test as skipped (77) unless it runs as root.
+skip_unless_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "SKIPPED: the namespace LAN needs root (network namespaces, a bridge); run as root"
+    exit 77
+  fi
+}
 
 # start_server <host> [wrapper…]: beaconry with its own notify socket, started through the
 # wrapper when one is given (it gets the program as its last argument); waits for READY.

@@ -13,10 +13,7 @@ source "$here/lan_hosts.sh"
 bin=$(cd "$1" && pwd)
 artifacts=${2:-${ARTIFACT_DIR:-$PWD/artifacts}}
 
-if [ "$(id -u)" -ne 0 ]; then
-  echo "SKIPPED: the namespace LAN needs root (network namespaces, a bridge); run as root"
-  exit 77
-fi
+skip_unless_root
 
 lan_tag=vd$$  # unique per run, so parallel runs never share a namespace
 lan_subnet=10.213.0

@@ -13,10 +13,7 @@ source "$here/lan_hosts.sh"
 bin=$(cd "$1" && pwd)
 artifacts=${2:-${ARTIFACT_DIR:-$PWD/artifacts}}
 
-if [ "$(id -u)" -ne 0 ]; then
-  echo "SKIPPED: the namespace LAN needs root (network namespaces, a bridge); run as root"
-  exit 77
-fi
+skip_unless_root
 PATH=$PATH:/usr/sbin
 if ! command -v nmbd nmblookup >/dev/null; then
   echo "SKIPPED: needs Samba's nmbd and nmblookup (packages samba, samba-common-bin)"

@@ -2,7 +2,6 @@
 // own GDI surface, into a 32-bit DIB section, once per layer of the trace (the whole picture,
 // the bands, the pixels, the lines of each pen width), and writes <prefix>-<layer>.ppm.
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "saver/surface/trace_replay.h"
@@ -16,11 +15,10 @@ using namespace verdant;
 using namespace verdant::testing;
 
 bool ReplayLayers(const std::string& path, const std::string& prefix) {
-  std::ifstream in(path);
   std::string error;
-  const std::optional<Trace> trace = ReadTrace(in, error);
+  const std::optional<Trace> trace = ReadTraceFile(path, error);
   if (!trace) {
-    std::fprintf(stderr, "gdi_replay: %s: %s\n", path.c_str(), error.c_str());
+    std::fprintf(stderr, "gdi_replay: %s\n", error.c_str());
     return false;
   }
   DibCanvas canvas(trace->width, trace->height);

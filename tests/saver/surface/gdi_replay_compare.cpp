@@ -5,7 +5,6 @@
 // the whole picture, the bands, the pixels and the lines of every pen width.
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -49,11 +48,10 @@ using Tallies = std::map<std::string, std::map<std::string, Tally>>;  // layer, 
 // Adds one trace's layers to tallies; false when a picture is missing or a layer differs.
 bool CompareTrace(const std::string& kind, const std::string& path, const std::string& prefix,
                   Tallies& tallies) {
-  std::ifstream in(path);
   std::string error;
-  const std::optional<Trace> trace = ReadTrace(in, error);
+  const std::optional<Trace> trace = ReadTraceFile(path, error);
   if (!trace) {
-    std::fprintf(stderr, "gdi_replay_compare: %s: %s\n", path.c_str(), error.c_str());
+    std::fprintf(stderr, "gdi_replay_compare: %s\n", error.c_str());
     return false;
   }
   bool same = true;
