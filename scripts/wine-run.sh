@@ -4,6 +4,8 @@
 #   wine-run.sh <program.exe> [args…]   run it (also `wine-run.sh sc …`, `reg …`, any builtin)
 #   wine-run.sh --init                  create the prefix if it is not there yet
 #   wine-run.sh --shutdown              end this prefix's wineserver, and nothing else
+#   wine-run.sh --persist <seconds>     start this prefix's wineserver (when none runs) to stay
+#                                       that long after its last program
 # WINE_ARCH picks the Wine: win32 runs the i686 build under 32-bit Wine, win64 the x86_64 build
 # under 64-bit Wine, for kernels that execute no 32-bit code (scripts/windows-test-build.sh
 # tells which). Each needs a prefix of its own kind.
@@ -42,6 +44,13 @@ case "${1:-}" in
     ;;
   --shutdown)
     "$WINESERVER" -k 2>/dev/null
+    exit 0
+    ;;
+  --persist)
+    # The server a program starts ends with the last program; one started just as it closes
+    # dies at its first call ("recvmsg: Connection reset by peer"). A server that waits spans
+    # the gaps of a test that runs one program after another. An already running server stays.
+    no_clock "$WINESERVER" "-p${2:?--persist needs seconds}" 2>/dev/null
     exit 0
     ;;
   "")

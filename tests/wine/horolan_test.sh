@@ -11,6 +11,8 @@ peer=$WINDOWS_BIN_DIR/fake_timeserver.exe
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
+# One program after another, each a few seconds apart at most.
+"$WINE_RUN" --persist 10
 
 banner='Horolan - Horolan-Client              Version 1.0            11/06/93
 Asks a time-server for its date and time, and can set this machine'"'"'s clock.
